@@ -1,0 +1,74 @@
+#include "tools/cli/Encoding.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+namespace vellumar::cli {
+
+namespace {
+
+// One iconv descriptor per direction, opened on first use and kept for the run.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+        if (cd_ == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
+    }
+    ~Converter() { iconv_close(cd_); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts all of `in`; on an unconvertible or invalid sequence stops and
+    // reports its offset (returns false) unless `replace` is set.
+    bool Convert(const std::string& in, std::string& out, std::size_t& badOffset, const char* replace) {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        out.clear();
+        char* src = const_cast<char*>(in.data());
+        std::size_t srcLeft = in.size();
+        char buffer[4096];
+        while (srcLeft > 0) {
+            char* dst = buffer;
+            std::size_t dstLeft = sizeof buffer;
+            std::size_t r = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+            out.append(buffer, static_cast<std::size_t>(dst - buffer));
+            if (r != static_cast<std::size_t>(-1)) continue;
+            if (errno == E2BIG) continue;
+            if (!replace) {
+                badOffset = in.size() - srcLeft;
+                return false;
+            }
+            out += replace;
+            ++src;
+            --srcLeft;
+        }
+        return true;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+}  // namespace
+
+std::string Cp1251ToUtf8(const std::string& text) {
+    static Converter converter("UTF-8", "CP1251");
+    std::string out;
+    std::size_t bad = 0;
+    converter.Convert(text, out, bad, "\xEF\xBF\xBD");
+    return out;
+}
+
+std::optional<std::string> Utf8ToCp1251(const std::string& text, std::size_t* badOffset) {
+    static Converter converter("CP1251", "UTF-8");
+    std::string out;
+    std::size_t bad = 0;
+    if (!converter.Convert(text, out, bad, nullptr)) {
+        if (badOffset) *badOffset = bad;
+        return std::nullopt;
+    }
+    return out;
+}
+
+}  // namespace vellumar::cli
