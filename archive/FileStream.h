@@ -1,0 +1,32 @@
+#pragma once
+// A file opened for reading with exclusive sharing: while it is open, no other
+// open of the same file through this class succeeds, in this or another process.
+
+#include "archive/Stream.h"
+
+#include <string>
+
+namespace vellumar {
+
+class TFileStream : public TStream {
+public:
+    // Throws EFOpenError ("Cannot open file <path>") when the file is missing,
+    // unreadable or held open by someone else.
+    explicit TFileStream(const std::string& path);
+    ~TFileStream() override;
+    TFileStream(const TFileStream&) = delete;
+    TFileStream& operator=(const TFileStream&) = delete;
+
+    std::size_t Read(void* buf, std::size_t n) override;
+    // Archives are only read: writing always fails with EWriteError.
+    void Write(const void* buf, std::size_t n) override;
+    std::int64_t Seek(std::int64_t offset, SeekOrigin origin) override;
+
+    const std::string& Path() const { return path_; }
+
+private:
+    int fd_ = -1;
+    std::string path_;
+};
+
+}  // namespace vellumar

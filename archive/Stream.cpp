@@ -1,0 +1,28 @@
+#include "archive/Stream.h"
+
+#include "archive/Errors.h"
+
+namespace vellumar {
+
+TStream::~TStream() = default;
+
+void TStream::ExpectWrite(std::size_t) {}
+
+std::int64_t TStream::Size() {
+    const std::int64_t here = Seek(0, SeekOrigin::Current);
+    const std::int64_t size = Seek(0, SeekOrigin::End);
+    Seek(here, SeekOrigin::Begin);
+    return size;
+}
+
+void TStream::ReadBuffer(void* buf, std::size_t n) {
+    auto* out = static_cast<unsigned char*>(buf);
+    while (n > 0) {
+        const std::size_t got = Read(out, n);
+        if (got == 0) throw EReadError();
+        out += got;
+        n -= got;
+    }
+}
+
+}  // namespace vellumar
