@@ -20,4 +20,11 @@ public:
     const char* ClassName() const noexcept override { return "EConvertError"; }
 };
 
+// Raised when a file that was opened can't be read to its end.
+class EInOutError : public Exception {
+public:
+    using Exception::Exception;
+    const char* ClassName() const noexcept override { return "EInOutError"; }
+};
+
 }  // namespace vellumar

@@ -1,0 +1,54 @@
+#pragma once
+// The mask test with everything that does not change from line to line worked
+// out once: the fold table and, after its first use, the weight filter's value.
+
+#include <optional>
+#include <string_view>
+
+#include "engine/Match.h"
+
+namespace vellumar {
+
+class MaskMatcher {
+public:
+    // `mask` and `settings` must outlive the matcher.
+    MaskMatcher(std::string_view mask, const SearchSettings& settings);
+
+    // MatchMask of this mask and `word`.
+    bool Match(std::string_view word) const;
+
+    // Calls `fit(run)` for each run of Russian letters in `text` that fits, in
+    // order, while `fit` returns true; returns whether any run fitted.
+    template <typename Fit>
+    bool ForEachFittingRun(std::string_view text, Fit fit) const;
+
+private:
+    bool PassesWeight(std::string_view word) const;
+
+    std::string_view mask_;
+    const SearchSettings& settings_;
+    const std::uint8_t* fold_;
+    mutable std::optional<int> weightValue_;
+};
+
+template <typename Fit>
+bool MaskMatcher::ForEachFittingRun(std::string_view text, Fit fit) const {
+    bool any = false;
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    while (i < n) {
+        while (i < n && !letters::IsRussianByte(letters::Byte(text[i]))) ++i;
+        std::size_t end = i;
+        while (end < n && letters::IsRussianByte(letters::Byte(text[end]))) ++end;
+        // Only a run as long as the mask can fit; skipping the others early
+        // matters on long texts.
+        if (end - i == mask_.size() && Match(text.substr(i, end - i))) {
+            any = true;
+            if (!fit(text.substr(i, end - i))) return true;
+        }
+        i = end;
+    }
+    return any;
+}
+
+}  // namespace vellumar

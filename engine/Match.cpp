@@ -1,0 +1,45 @@
+#include "engine/Match.h"
+
+#include "engine/Convert.h"
+#include "engine/MaskMatcher.h"
+
+namespace vellumar {
+
+using letters::Byte;
+using letters::kTables;
+
+MaskMatcher::MaskMatcher(std::string_view mask, const SearchSettings& settings)
+    : mask_(mask), settings_(settings), fold_(FoldTable(settings.equivalences)) {}
+
+bool MaskMatcher::Match(std::string_view word) const {
+    if (mask_.empty() || word.empty() || mask_.size() != word.size()) return false;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const std::uint8_t m = fold_[Byte(mask_[i])];
+        if (m != ' ' && m != kTables.upper[fold_[Byte(word[i])]]) return false;
+    }
+    return !settings_.weight.enabled || PassesWeight(word);
+}
+
+bool MaskMatcher::PassesWeight(std::string_view word) const {
+    // The value is read only once a word has passed the letter test, so a bad
+    // value fails there and a search without such a word ends normally.
+    if (!weightValue_) weightValue_ = StrToInt(settings_.weight.value);
+    const long long value = *weightValue_;
+    long long weight = 0;
+    for (char c : word) weight += kTables.position[fold_[Byte(c)]];
+    const std::string& cmp = settings_.weight.comparison;
+    if (cmp == "=") return weight == value;
+    if (cmp == "<=") return weight <= value;
+    if (cmp == "=>") return weight >= value;
+    return true;
+}
+
+bool MatchMask(std::string_view mask, std::string_view word, const SearchSettings& s) {
+    return MaskMatcher(mask, s).Match(word);
+}
+
+bool MatchDefinition(std::string_view mask, std::string_view definition, const SearchSettings& s) {
+    return MaskMatcher(mask, s).ForEachFittingRun(definition, [](std::string_view) { return false; });
+}
+
+}  // namespace vellumar
