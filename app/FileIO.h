@@ -1,0 +1,24 @@
+#pragma once
+// Whole-file reads and safe replacement of small files, with failures reported
+// as results rather than exceptions: the callers show their own messages.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vellumar {
+
+// The whole content, or nothing when the file can't be opened or read
+// (a directory in its place included).
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// The bytes up to the first CR, LF or zero byte, reading at most `limit` bytes;
+// nothing when the file can't be opened or read.
+std::optional<std::string> ReadFirstLine(const std::string& path, std::size_t limit);
+
+// Writes `data` to a new file beside `path` and renames it over `path`, so that
+// a failure at any point leaves the old file as it was. False on failure.
+bool ReplaceFile(const std::string& path, std::string_view data);
+
+}  // namespace vellumar

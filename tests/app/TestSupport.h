@@ -1,0 +1,82 @@
+#pragma once
+// Helpers shared by the core's tests: cp1251 literals written as UTF-8, a
+// scratch directory, and a recorder of the messages shown to the user.
+
+#include <iconv.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "engine/Messages.h"
+
+namespace vellumar::test {
+
+// UTF-8 test text to the system's cp1251 bytes.
+inline std::string W(const std::string& utf8) {
+    iconv_t cd = iconv_open("CP1251", "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no iconv for CP1251");
+    std::string out(utf8.size(), '\0');
+    char* in = const_cast<char*>(utf8.data());
+    std::size_t inLeft = utf8.size();
+    char* dst = out.data();
+    std::size_t outLeft = out.size();
+    const std::size_t r = iconv(cd, &in, &inLeft, &dst, &outLeft);
+    iconv_close(cd);
+    if (r == static_cast<std::size_t>(-1)) throw std::runtime_error("not convertible: " + utf8);
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+// A fresh directory, removed with everything in it at the end.
+class ScratchDir {
+public:
+    ScratchDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "vellumar-app-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+        path_ = pattern;
+    }
+    ~ScratchDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    // The directory with a trailing separator, as the program directory is held.
+    std::string Dir() const { return path_.string() + "/"; }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+    void Write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(path_ / name, std::ios::binary) << bytes;
+    }
+    std::string Read(const std::string& name) const {
+        std::ifstream in(path_ / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Records every message shown while it lives.
+class MessageRecorder {
+public:
+    MessageRecorder() {
+        previous_ = SetMessageHandler([this](const std::string& text) { messages.push_back(text); });
+    }
+    ~MessageRecorder() { SetMessageHandler(previous_); }
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    std::vector<std::string> messages;
+
+private:
+    MessageHandler previous_;
+};
+
+}  // namespace vellumar::test
