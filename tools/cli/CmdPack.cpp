@@ -1,0 +1,161 @@
+// vellumar-cli pack: a plain-text word list into a dictionary archive.
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "engine/Exception.h"
+#include "engine/TextLines.h"
+#include "tools/cli/Command.h"
+#include "tools/cli/Encoding.h"
+#include "tools/pack/ArchiveWriter.h"
+#include "tools/pack/DictionaryPacker.h"
+
+namespace vellumar::cli {
+
+namespace {
+
+constexpr const char* kName = "pack";
+constexpr std::size_t kMaxReportedLines = 20;
+
+struct PackOptions {
+    MethodIndex method = MethodLH5;
+    bool utf8 = false;
+    std::string title;
+    std::string output;
+    std::string input;
+};
+
+// The character at `offset` of a line that iconv refused, for the report.
+std::string DescribeBadCharacter(const std::string& line, std::size_t offset) {
+    const auto lead = static_cast<unsigned char>(line[offset]);
+    int extra = lead >= 0xF0 && lead < 0xF8 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : -1;
+    if (extra < 0 || offset + extra >= line.size() + (extra == 0 ? 1 : 0)) return "bytes that are not valid UTF-8";
+    std::uint32_t code = lead & (0x3F >> extra);
+    for (int k = 1; k <= extra; ++k) {
+        const auto next = static_cast<unsigned char>(line[offset + k]);
+        if ((next & 0xC0) != 0x80) return "bytes that are not valid UTF-8";
+        code = (code << 6) | (next & 0x3F);
+    }
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(code));
+    return std::string("the character ") + hex + " \"" + line.substr(offset, extra + 1) + "\", which cp1251 cannot hold";
+}
+
+bool ReadWholeFile(const std::string& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad()) return false;
+    text = std::move(buffer).str();
+    return true;
+}
+
+// The input's lines as cp1251; false (after reporting every bad line) when a
+// UTF-8 line holds something cp1251 cannot.
+bool InputLines(const PackOptions& options, const std::string& text, std::vector<std::string>& lines) {
+    if (!options.utf8) {
+        lines = SplitTextLines(text);
+        return true;
+    }
+    std::string_view body = text;
+    if (body.starts_with("\xEF\xBB\xBF")) body.remove_prefix(3);
+    lines = SplitTextLines(body);
+    std::size_t bad = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::size_t offset = 0;
+        if (auto converted = Utf8ToCp1251(lines[i], &offset)) {
+            lines[i] = std::move(*converted);
+            continue;
+        }
+        if (++bad <= kMaxReportedLines)
+            std::cerr << "vellumar-cli: " << options.input << ':' << i + 1 << ": "
+                      << DescribeBadCharacter(lines[i], offset) << '\n';
+    }
+    if (bad == 0) return true;
+    if (bad > kMaxReportedLines)
+        std::cerr << "vellumar-cli: ... and " << bad - kMaxReportedLines << " more such lines\n";
+    std::cerr << "vellumar-cli: " << bad << (bad == 1 ? " line" : " lines")
+              << " cannot be converted to cp1251; nothing written\n";
+    return false;
+}
+
+void PrintSummary(const PackOptions& options, const pack::PackSummary& s, int members) {
+    std::cerr << "packed " << s.packed << " lines into " << options.output << " (" << MethodName(options.method) << ", "
+              << members << " members)\n"
+              << "skipped " << s.Skipped() << " lines: " << s.noWord << " without a word, " << s.tooShort
+              << " shorter than " << pack::MinWordLength << " letters, " << s.tooLong << " longer than "
+              << pack::MaxWordLength << " letters\n"
+              << "dropped " << s.duplicates << " duplicates; ignored " << s.empty << " empty lines\n";
+}
+
+int RunPack(const std::vector<std::string>& args) {
+    PackOptions options;
+    std::vector<std::string> positional;
+    bool haveTitle = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--utf8") {
+            options.utf8 = true;
+        } else if (a == "--method" || a == "--title") {
+            if (i + 1 == args.size()) return UsageError(kName, a + " needs a value");
+            const std::string& value = args[++i];
+            if (a == "--title") {
+                options.title = value;
+                haveTitle = true;
+                continue;
+            }
+            try {
+                options.method = pack::ParseMethodName(value);
+            } catch (const Exception& e) {
+                return UsageError(kName, e.what());
+            }
+        } else if (a.starts_with("--")) {
+            return UsageError(kName, "unknown option " + a);
+        } else {
+            positional.push_back(a);
+        }
+    }
+    if (!haveTitle) return UsageError(kName, "--title is required");
+    if (positional.size() != 2) return UsageError(kName, "expected OUT.dic and INPUT");
+    options.output = positional[0];
+    options.input = positional[1];
+
+    // The title comes from the command line, which is UTF-8 text.
+    std::optional<std::string> title = Utf8ToCp1251(options.title);
+    if (!title || title->empty()) return UsageError(kName, "the title must be non-empty text that cp1251 can hold");
+
+    std::string text;
+    if (!ReadWholeFile(options.input, text)) {
+        std::cerr << "vellumar-cli: cannot read " << options.input << '\n';
+        return kExitFailure;
+    }
+    std::vector<std::string> lines;
+    if (!InputLines(options, text, lines)) return kExitFailure;
+
+    pack::DictionaryCollector collector;
+    for (const std::string& line : lines) collector.Add(line);
+    pack::ArchiveWriter writer(options.method);
+    collector.WriteTo(writer, *title);
+    writer.WriteFile(options.output);
+
+    int members = 1;
+    for (int n = pack::MinWordLength; n <= pack::MaxWordLength; ++n)
+        if (collector.Summary().perLength[n] > 0) ++members;
+    PrintSummary(options, collector.Summary(), members);
+    return kExitOk;
+}
+
+const CommandRegistration registration({
+    kName,
+    "[--method non|rle|lzh|lh5] [--utf8] --title TITLE OUT.dic INPUT",
+    "Packs a word list (cp1251, or UTF-8 with --utf8; TITLE is UTF-8) into a dictionary archive (LH5 by default).",
+    RunPack,
+});
+
+}  // namespace
+
+}  // namespace vellumar::cli

@@ -1,0 +1,68 @@
+#pragma once
+// Turns dictionary lines into the members of a dictionary archive: each line is
+// normalised and filed under its word length ("2.dic" .. "22.dic"), the lines of a
+// member are sorted in alphabet order and exact duplicates dropped, and "0.dic"
+// holds the title.
+
+#include "archive/ArchiveFormat.h"
+#include "tools/pack/ArchiveWriter.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vellumar::pack {
+
+inline constexpr int MinWordLength = 2;
+inline constexpr int MaxWordLength = 22;
+inline constexpr std::string_view TitleMemberName = "0.dic";
+// Lines inside a member end with CR LF.
+inline constexpr std::string_view MemberLineBreak = "\r\n";
+
+// "5.dic" for 5.
+std::string LengthMemberName(int length);
+
+// Alphabet order of two lines in dictionary form: words letter by letter by their
+// place in Alphabet (so ё sorts between е and ж, which cp1251 byte order does not
+// give), a word before its longer continuations, then the definitions byte by byte.
+bool DictionaryLess(std::string_view a, std::string_view b);
+
+struct PackSummary {
+    std::size_t lines = 0;       // every line offered
+    std::size_t empty = 0;       // nothing but blanks: ignored
+    std::size_t noWord = 0;      // the line does not start with a Russian letter
+    std::size_t tooShort = 0;    // word of one letter
+    std::size_t tooLong = 0;     // word of more than MaxWordLength letters
+    std::size_t duplicates = 0;  // the same line again (counted by Finish)
+    std::size_t packed = 0;      // lines in the members (counted by Finish)
+    std::array<std::size_t, MaxWordLength + 1> perLength{};  // packed lines by word length
+
+    std::size_t Skipped() const { return noWord + tooShort + tooLong; }
+};
+
+class DictionaryCollector {
+public:
+    enum class LineResult { Added, Empty, NoWord, TooShort, TooLong };
+
+    // Leading and trailing blanks and tabs are dropped, then the line is normalised.
+    LineResult Add(std::string_view line);
+
+    // Sorts every length and drops duplicates; completes the summary's counts.
+    void Finish();
+    // The sorted lines of one word length (after Finish).
+    const std::vector<std::string>& Lines(int length) const { return byLength_[length]; }
+    const PackSummary& Summary() const { return summary_; }
+
+    // Adds "0.dic" with the title line, then one member per non-empty length.
+    // Throws when the title holds a line break or a zero byte. Calls Finish if needed.
+    void WriteTo(ArchiveWriter& writer, std::string_view title);
+
+private:
+    std::array<std::vector<std::string>, MaxWordLength + 1> byLength_;
+    PackSummary summary_;
+    bool finished_ = false;
+};
+
+}  // namespace vellumar::pack
