@@ -2,6 +2,8 @@
 
 #include "engine/Letters.h"
 
+#include <array>
+
 namespace vellumar {
 
 using letters::Byte;
@@ -11,18 +13,40 @@ namespace {
 
 bool IsSpacingSign(std::uint8_t b) { return kTables.cls[b] & letters::kSpacingSign; }
 
+// Codes whose pairwise sums tell the pairs that the spacing rules change:
+// blank+blank 2, blank+sign 5; the separator alone makes 16 or more.
+constexpr std::array<std::uint8_t, 256> MakePairCodes() {
+    std::array<std::uint8_t, 256> codes{};
+    for (int b = 0; b < 256; ++b) {
+        const std::uint8_t cls = kTables.cls[b];
+        codes[b] = cls & letters::kBlank ? 1 : cls & letters::kSpacingSign ? 4 : cls & letters::kSeparator ? 16 : 0;
+    }
+    return codes;
+}
+constexpr std::array<std::uint8_t, 256> kPairCodes = MakePairCodes();
+constexpr std::array<bool, 33> MakeChangingSums() {
+    std::array<bool, 33> sums{};
+    sums[2] = sums[5] = true;
+    for (int s = 16; s <= 32; ++s) sums[s] = true;
+    return sums;
+}
+constexpr std::array<bool, 33> kChangingSums = MakeChangingSums();
+
 // True when the spacing rules would change the line: a separator byte, or a
-// blank beside another blank or beside one of the signs.
+// blank beside another blank or beside one of the signs. Without branches per
+// byte, as most lines need no change and this is all they cost.
 bool NeedsSpacing(const std::string& line) {
     const std::size_t n = line.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::uint8_t b = Byte(line[i]);
-        if (!(kTables.cls[b] & letters::kSpacing)) continue;
-        if (b != ' ') return true;
-        if (i > 0 && (kTables.cls[Byte(line[i - 1])] & (letters::kBlank | letters::kSpacingSign))) return true;
-        if (i + 1 < n && (kTables.cls[Byte(line[i + 1])] & (letters::kBlank | letters::kSpacingSign))) return true;
+    if (n == 0) return false;
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(line.data());
+    unsigned previous = kPairCodes[p[0]];
+    bool changes = previous == 16;   // a one-byte line can hold only the separator
+    for (std::size_t i = 1; i < n; ++i) {
+        const unsigned current = kPairCodes[p[i]];
+        changes |= kChangingSums[previous + current];
+        previous = current;
     }
-    return false;
+    return changes;
 }
 
 // The spacing rules applied row by row reduce to one pass: every run of blanks
