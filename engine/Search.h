@@ -10,7 +10,8 @@
 
 namespace vellumar {
 
-// Receives each hit: a whole normalised line (word and definition).
+// Receives each hit: a whole normalised line (word and definition). The view
+// lasts only for the call; keep a copy.
 using HitSink = std::function<void(std::string_view normalisedLine)>;
 
 // Normalises every line and hands the hits to `sink`. Each line of `lines` is

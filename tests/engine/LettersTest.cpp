@@ -108,16 +108,6 @@ TEST(Letters, FoldLettersFollowsEachFlag) {
     EXPECT_EQ(FoldLetters(text, {false, false, false}), text);
 }
 
-TEST(Letters, ProgramEquivalencesStartOnAndKeepChanges) {
-    LetterEquivalences& flags = ProgramEquivalences();
-    const LetterEquivalences saved = flags;
-    flags = LetterEquivalences{};
-    EXPECT_TRUE(flags.yo_ye && flags.y_i && flags.tz_mz);
-    flags.y_i = false;
-    EXPECT_FALSE(ProgramEquivalences().y_i);
-    flags = saved;
-}
-
 TEST(LettersProperty, RandomTextsKeepLengthAndCaseLaws) {
     std::mt19937 rng(12345);
     std::uniform_int_distribution<int> byte(0, 255);
