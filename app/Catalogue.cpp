@@ -1,0 +1,127 @@
+#include "app/Catalogue.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <new>
+#include <system_error>
+
+#include "app/AppMessages.h"
+#include "app/FileIO.h"
+#include "app/ProgramDirectory.h"
+#include "archive/Archive.h"
+#include "archive/MemoryStream.h"
+#include "engine/Messages.h"
+#include "engine/TextLines.h"
+
+namespace vellumar {
+
+namespace {
+
+// A title member is a line or two; this bounds what a damaged one can cost.
+constexpr std::int64_t kMaxTitleMemberSize = 1 << 20;
+
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+
+bool HasDicExtension(const std::string& name) {
+    static constexpr std::string_view ext = ".dic";
+    if (name.size() < ext.size()) return false;
+    for (std::size_t i = 0; i < ext.size(); ++i)
+        if (AsciiLower(name[name.size() - ext.size() + i]) != ext[i]) return false;
+    return true;
+}
+
+bool ListingLess(const std::string& a, const std::string& b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(AsciiLower(a[i]));
+        const auto y = static_cast<unsigned char>(AsciiLower(b[i]));
+        if (x != y) return x < y;
+    }
+    if (a.size() != b.size()) return a.size() < b.size();
+    return a.compare(b) < 0;
+}
+
+std::vector<std::string> ListDictionaryNames(const std::string& directory) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    std::filesystem::directory_iterator it(directory.empty() ? "." : directory, ec), end;
+    for (; !ec && it != end; it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        if (HasDicExtension(name)) names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end(), ListingLess);
+    return names;
+}
+
+// The first line of member "0.dic", when the file is an archive that has one.
+bool ReadArchiveTitle(const std::string& path, std::string& title) {
+    try {
+        TArchive archive;
+        archive.MaxExpandedSize = kMaxTitleMemberSize;
+        TMemoryStream stream;
+        archive.ExpandMember(path, stream, "0.dic");
+        stream.Rewind();
+        const std::vector<std::string> lines = stream.ReadLines();
+        if (lines.empty()) return false;
+        title = lines.front();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+}  // namespace
+
+DictionaryCatalogue ScanDictionaries(const std::string& directory) {
+    const std::string dir = WithTrailingSeparator(directory);
+    DictionaryCatalogue catalogue;
+    for (const std::string& name : ListDictionaryNames(directory)) {
+        DictionaryEntry entry;
+        entry.path = dir + name;
+        if (ReadArchiveTitle(entry.path, entry.caption)) {
+            entry.path.insert(entry.path.begin(), ' ');
+        } else {
+            entry.caption = ReadFirstLine(entry.path, MaxPlainTitleLength).value_or(std::string());
+        }
+        catalogue.push_back(std::move(entry));
+    }
+    // Each entry goes on top of the ones before it.
+    std::reverse(catalogue.begin(), catalogue.end());
+    return catalogue;
+}
+
+std::vector<std::string> ReadArchiveMemberLines(const std::string& archivePath, const std::string& member) {
+    TArchive archive;
+    TMemoryStream stream;
+    archive.ExpandMember(archivePath, stream, member);
+    stream.Rewind();
+    return stream.ReadLines();
+}
+
+bool ReadPlainTextLines(const std::string& path, std::vector<std::string>& lines) {
+    std::optional<std::string> content = ReadWholeFile(path);
+    if (!content) return false;
+    lines = SplitTextLines(*content);
+    content.reset();
+    if (!lines.empty()) lines.erase(lines.begin());
+    return true;
+}
+
+std::vector<std::string> LoadDictionaryLines(const DictionaryEntry& entry, std::size_t maskLength) {
+    std::vector<std::string> lines;
+    if (entry.IsArchive()) {
+        try {
+            lines = ReadArchiveMemberLines(entry.FilePath(), std::to_string(maskLength) + ".dic");
+        } catch (const std::bad_alloc&) {
+            throw;
+        } catch (const std::exception&) {
+            lines.clear();
+            ShowMessage(texts::CannotReadArchive);
+        }
+    } else if (!ReadPlainTextLines(entry.FilePath(), lines)) {
+        ShowMessage(texts::CannotReadPlainText);
+    }
+    return lines;
+}
+
+}  // namespace vellumar

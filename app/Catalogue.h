@@ -1,0 +1,45 @@
+#pragma once
+// The catalogue of dictionaries: every *.dic of a directory with its title,
+// and the loading of one dictionary's lines for a search.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace vellumar {
+
+struct DictionaryEntry {
+    std::string caption;   // the dictionary's title, empty when unreadable
+    std::string path;      // the stored path; a leading blank marks an archive
+    bool checked = true;   // only checked entries are searched
+
+    bool IsArchive() const { return !path.empty() && path.front() == ' '; }
+    // The file's path without the archive mark.
+    std::string FilePath() const { return IsArchive() ? path.substr(1) : path; }
+};
+
+using DictionaryCatalogue = std::vector<DictionaryEntry>;
+
+// The longest title read from a plain-text file's first line.
+inline constexpr std::size_t MaxPlainTitleLength = 64 * 1024;
+
+// One entry per directory entry of `directory` whose name ends in ".dic" (ASCII
+// case ignored), directories included. The directory is listed sorted by name
+// (ASCII case ignored, then by bytes), since the file system's own order is
+// arbitrary, and the catalogue holds the reverse of that listing. An archive
+// with a non-empty member "0.dic" is titled by its first line and marked; any
+// other file is titled by its own first line. Shows no messages.
+DictionaryCatalogue ScanDictionaries(const std::string& directory);
+
+// The lines to search for a mask of `maskLength` letters: an archive's member
+// "<maskLength>.dic", or a plain-text file without its title line. A
+// dictionary that can't be read is reported to the user and gives no lines.
+std::vector<std::string> LoadDictionaryLines(const DictionaryEntry& entry, std::size_t maskLength);
+
+// An archive's member "<name>" as text lines; throws what the reader throws.
+std::vector<std::string> ReadArchiveMemberLines(const std::string& archivePath, const std::string& member);
+
+// A plain-text dictionary's lines without its title, or false when unreadable.
+bool ReadPlainTextLines(const std::string& path, std::vector<std::string>& lines);
+
+}  // namespace vellumar
