@@ -1,0 +1,74 @@
+#include "archive/DecoderFrame.h"
+
+#include "archive/Errors.h"
+
+#include <algorithm>
+#include <cstring>
+#include <thread>
+
+namespace vellumar {
+
+ByteSource::ByteSource(TStream& in, std::int64_t compressedSize, const TShowProgressEvent* progress)
+    : in_(in), progress_(progress && *progress ? progress : nullptr), unread_(std::max<std::int64_t>(compressedSize, 0)) {}
+
+unsigned ByteSource::NextBlock() {
+    endFlag_ = true;
+    if (unread_ <= 0) return 0;
+    // Never read past the member's stored bytes, so the scan can go on after it.
+    if (static_cast<std::int64_t>(blockSize_) > unread_) blockSize_ = static_cast<std::size_t>(unread_);
+    const std::size_t got = in_.Read(block_.data(), blockSize_);
+    unread_ -= static_cast<std::int64_t>(got);
+    pos_ = end_ = 0;
+    if (got == 0) {
+        unread_ = 0;  // the file ends early: the rest reads as zero bytes
+        return 0;
+    }
+    end_ = got;
+    if (progress_) {
+        readSoFar_ += static_cast<std::int64_t>(got);
+        const std::int64_t a = readSoFar_;
+        const std::int64_t b = a + unread_;
+        std::int32_t percent = static_cast<std::int32_t>(b <= 100000 ? a * 100 / b : a / (b / 100));
+        (*progress_)(percent);
+        if (percent == -1) return 0;  // the handler aborts: looks like the end of data
+    }
+    std::this_thread::yield();
+    endFlag_ = false;
+    return block_[pos_++];
+}
+
+ByteSink::ByteSink(TStream& out, std::int64_t budget, std::int64_t limitForMessage)
+    : out_(out), budget_(budget), limitForMessage_(limitForMessage) {}
+
+void ByteSink::PutBytes(const unsigned char* data, std::size_t n) {
+    while (n > 0) {
+        if (pos_ == FrameBlockSize) Flush();
+        const std::size_t k = std::min(n, FrameBlockSize - pos_);
+        std::memcpy(block_.data() + pos_, data, k);
+        std::uint32_t sum = 0;
+        for (std::size_t i = 0; i < k; ++i) sum += data[i];
+        checksum_ += sum;
+        pos_ += k;
+        data += k;
+        n -= k;
+    }
+}
+
+void ByteSink::Flush() {
+    std::this_thread::yield();
+    WriteBlock(FrameBlockSize);
+    pos_ = 0;
+}
+
+void ByteSink::Finish() {
+    if (pos_ > 0) WriteBlock(pos_);
+    pos_ = 0;
+}
+
+void ByteSink::WriteBlock(std::size_t n) {
+    if (written_ + static_cast<std::int64_t>(n) > budget_) throw EMemberTooLarge(limitForMessage_);
+    out_.Write(block_.data(), n);
+    written_ += static_cast<std::int64_t>(n);
+}
+
+}  // namespace vellumar

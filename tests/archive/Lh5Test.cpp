@@ -1,0 +1,209 @@
+// LH5 expansion: the worked example, streams written by a real LHA coder, and
+// hand-made block heads for the edge cases and for broken tables.
+
+#include "tests/archive/ArchiveBuilder.h"
+#include "tests/archive/TestCoders.h"
+
+#include "archive/Errors.h"
+#include "archive/Lh5Format.h"
+
+#include <gtest/gtest.h>
+
+namespace vellumar::test {
+namespace {
+
+using namespace lh5;
+
+std::string Lh5(const std::string& stored, std::int32_t originalSize, const std::string& expected = "") {
+    return Expand(OneMember(MethodLH5, stored, expected, originalSize), "5.dic");
+}
+
+// A block head whose three codes each have one symbol (no bits per use).
+void SingleSymbolHead(BitWriter& w, std::uint16_t blockSize, int symbol, int position) {
+    w.Put(blockSize, 16);
+    w.Put(0, TBit);
+    w.Put(0, TBit);
+    w.Put(0, CBit);
+    w.Put(static_cast<std::uint32_t>(symbol), CBit);
+    w.Put(0, PBit);
+    w.Put(static_cast<std::uint32_t>(position), PBit);
+}
+
+TEST(Lh5, WorkedExample) {
+    const std::string stored = Bytes({0x00, 0x04, 0x28, 0x05, 0x30, 0xD1, 0x37, 0x92, 0x90, 0x21, 0xB0});
+    const std::string abc6 = "abcabcabcabcabcabc";
+    EXPECT_EQ(Lh5(stored, 18, abc6), abc6);
+    EXPECT_EQ(Lh5("\xFF\xFF", 0), "");  // size 0 reads nothing
+}
+
+TEST(Lh5, StreamsWrittenByAnLhaCoder) {
+    for (const char* name : {"words", "run", "noise"}) {
+        const std::string input = DataFile(std::string(name) + ".in");
+        const std::string stored = DataFile(std::string(name) + ".lh5");
+        ASSERT_FALSE(input.empty()) << name;
+        EXPECT_EQ(Lh5(stored, static_cast<std::int32_t>(input.size()), input), input) << name;
+    }
+}
+
+TEST(Lh5, SingleSymbolCodesAndBlockSizeZero) {
+    BitWriter w;
+    SingleSymbolHead(w, 0, 'a', 0);  // 65536 symbols at no cost
+    SingleSymbolHead(w, 2, 'b', 0);
+    SingleSymbolHead(w, 1, 'c', 0);
+    const std::string expected = std::string(65536, 'a') + "bbc";
+    EXPECT_EQ(Lh5(w.Bytes(), static_cast<std::int32_t>(expected.size()), expected), expected);
+}
+
+TEST(Lh5, MatchAtStartYieldsSpacesAndFinalMatchIsWrittenWhole) {
+    BitWriter w;
+    SingleSymbolHead(w, 5, 256, 0);  // matches of 3 at distance 0
+    EXPECT_EQ(Lh5(w.Bytes(), 6, "      "), "      ");
+    EXPECT_EQ(Lh5(w.Bytes(), 4, "      "), "      ");
+    BitWriter far;
+    SingleSymbolHead(far, 1, 509, 13);  // length 256, distance 4096 + 12 bits
+    far.Put(4095, 12);
+    EXPECT_EQ(Lh5(far.Bytes(), 256, std::string(256, ' ')), std::string(256, ' '));
+}
+
+TEST(Lh5, AllZeroLengthsPass) {
+    BitWriter w;
+    w.Put(3, 16);
+    w.Put(3, TBit);  // three code-length lengths, all 0, then no zero run
+    w.Put(0, 3);
+    w.Put(0, 3);
+    w.Put(0, 3);
+    w.Put(0, 2);
+    w.Put(5, CBit);  // five literal lengths: symbol 0 of the empty code, "one zero" each
+    w.Put(0, PBit);
+    w.Put(0, PBit);
+    EXPECT_EQ(Lh5(w.Bytes(), 3, std::string(3, '\0')), std::string(3, '\0'));
+}
+
+// The code-length code of a head given by its lengths (3-bit values below 7).
+BitWriter HeadWithPtLengths(std::initializer_list<int> lengths, int zeroRun = 0) {
+    BitWriter w;
+    w.Put(1, 16);
+    w.Put(static_cast<std::uint32_t>(lengths.size()), TBit);
+    int i = 0;
+    for (int len : lengths) {
+        w.Put(static_cast<std::uint32_t>(len), 3);
+        if (++i == TSpecial) w.Put(static_cast<std::uint32_t>(zeroRun), 2);
+    }
+    return w;
+}
+
+TEST(Lh5, BrokenTablesAreRefused) {
+    std::vector<std::pair<std::string, std::string>> cases;
+    cases.push_back({"incomplete", HeadWithPtLengths({1}).Bytes()});
+    cases.push_back({"over-full", HeadWithPtLengths({1, 1, 1}).Bytes()});
+    // Over-full by exactly the code space: passes a check made in 16 bits.
+    cases.push_back({"over-full wrapping", HeadWithPtLengths({1, 1, 1, 1}).Bytes()});
+    {
+        BitWriter w;  // length 7 + 13 ones = 20
+        w.Put(1, 16);
+        w.Put(1, TBit);
+        w.Put(7, 3);
+        w.Put(0x1FFF, 13);
+        cases.push_back({"length above 16", w.Bytes()});
+    }
+    {
+        BitWriter w;
+        w.Put(1, 16);
+        w.Put(NT + 1, TBit);
+        cases.push_back({"too many code-length lengths", w.Bytes()});
+    }
+    {
+        BitWriter w;
+        w.Put(1, 16);
+        w.Put(0, TBit);
+        w.Put(NT, TBit);
+        cases.push_back({"single code-length symbol out of range", w.Bytes()});
+    }
+    {
+        BitWriter w;
+        w.Put(1, 16);
+        w.Put(0, TBit);
+        w.Put(0, TBit);
+        w.Put(NC + 1, CBit);
+        cases.push_back({"too many literal lengths", w.Bytes()});
+    }
+    {
+        BitWriter w;  // every code-length symbol is 2: a run of 20 + 9 bits of zeros
+        w.Put(1, 16);
+        w.Put(0, TBit);
+        w.Put(2, TBit);
+        w.Put(NC, CBit);
+        w.Put(511, CBit);
+        cases.push_back({"zero run past the alphabet", w.Bytes()});
+    }
+    {
+        BitWriter w;
+        w.Put(1, 16);
+        w.Put(0, TBit);
+        w.Put(0, TBit);
+        w.Put(0, CBit);
+        w.Put(NC, CBit);
+        cases.push_back({"single literal out of range", w.Bytes()});
+    }
+    {
+        BitWriter w;
+        SingleSymbolHead(w, 1, 'a', 0);
+        std::string bytes = w.Bytes();
+        BitWriter p;
+        p.Put(1, 16);
+        p.Put(0, TBit);
+        p.Put(0, TBit);
+        p.Put(0, CBit);
+        p.Put('a', CBit);
+        p.Put(NP + 1, PBit);
+        cases.push_back({"too many position lengths", p.Bytes()});
+        BitWriter q;
+        q.Put(1, 16);
+        q.Put(0, TBit);
+        q.Put(0, TBit);
+        q.Put(0, CBit);
+        q.Put('a', CBit);
+        q.Put(0, PBit);
+        q.Put(NP, PBit);
+        cases.push_back({"single position out of range", q.Bytes()});
+    }
+    for (const auto& [what, stored] : cases) {
+        try {
+            Lh5(stored, 10);
+            ADD_FAILURE() << what << ": no error";
+        } catch (const ELZHBadDecodeTable& e) {
+            EXPECT_STREQ(e.what(), "Bad decode table in archive!");
+        } catch (const std::exception& e) {
+            ADD_FAILURE() << what << ": " << e.what();
+        }
+    }
+}
+
+// Damage anywhere in a real stream ends in one of the two errors (or, when it
+// hits bits that carry nothing, in the right output); never in a crash.
+TEST(Lh5, DamagedStreamsEndInAnError) {
+    const std::string input = DataFile("words.in");
+    const std::string stored = DataFile("words.lh5");
+    const auto size = static_cast<std::int32_t>(input.size());
+    int checksumErrors = 0, tableErrors = 0;
+    auto check = [&](const std::string& damaged, const std::string& what) {
+        try {
+            EXPECT_EQ(Lh5(damaged, size, input), input) << what;
+        } catch (const EBadChecksum&) {
+            ++checksumErrors;
+        } catch (const ELZHBadDecodeTable&) {
+            ++tableErrors;
+        }
+    };
+    for (std::size_t pos = 0; pos < stored.size(); pos += 997) {
+        std::string flipped = stored;
+        flipped[pos] = static_cast<char>(flipped[pos] ^ (1 << (pos % 8)));
+        check(flipped, "flip at " + std::to_string(pos));
+        check(stored.substr(0, pos), "cut at " + std::to_string(pos));
+    }
+    EXPECT_GT(checksumErrors, 50);
+    EXPECT_GT(tableErrors, 0);
+}
+
+}  // namespace
+}  // namespace vellumar::test
