@@ -93,7 +93,7 @@ inline std::string RealText() {
 }
 
 // Runs a shell command; returns its exit status and fills `output` with its stdout.
-inline int Run(const std::string& command, std::string* output = nullptr) {
+inline int RunCommand(const std::string& command, std::string* output = nullptr) {
     std::FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return -1;
     std::string text;
