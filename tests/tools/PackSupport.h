@@ -16,6 +16,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace vellumar::packtest {
