@@ -1,0 +1,87 @@
+// The dictionary builder, run on small word lists and thesauri of the system's form.
+
+#include "engine/Letters.h"
+#include "tests/tools/PackSupport.h"
+#include "tools/pack/DictionaryPacker.h"
+
+namespace vellumar {
+namespace {
+
+using namespace packtest;
+
+const std::string kBuilder = std::string(VELLUMAR_BIN_DIR) + "/../tools/vellumar-dictbuild";
+const std::string kData = std::string(VELLUMAR_TEST_DATA_DIR) + "/tools/";
+
+// Every line of members 2..22, in member order.
+std::vector<std::string> AllLines(const std::string& archive) {
+    std::vector<std::string> lines;
+    for (int n = pack::MinWordLength; n <= pack::MaxWordLength; ++n) {
+        TArchive reader;
+        TMemoryStream stream;
+        reader.ExpandMember(archive, stream, pack::LengthMemberName(n));
+        stream.Rewind();
+        for (std::string& line : stream.ReadLines()) lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+TEST(DictBuild, SpellingKeepsRussianWordsAndNamesButNoAbbreviations) {
+    TempDir dir;
+    const std::string out = dir.File("spelling.dic");
+    std::string log;
+    ASSERT_EQ(RunCommand(Quote(kBuilder) + " spelling " + Quote(kData + "mini_hunspell.dic") + " " + Quote(out), &log), 0);
+    std::vector<std::string> expected;
+    for (const char* w : {"ёж", "ель", "кот", "абзац", "госты", "чебоксары"}) expected.push_back(Cp1251(w));
+    EXPECT_EQ(AllLines(out), expected) << log;
+    EXPECT_EQ(ExpandFromFile(out, "0.dic"), Cp1251("Орфографический словарь\r\n"));
+    TArchive reader;
+    EXPECT_EQ(reader.ListMembers(out).methodId, "LH5");
+}
+
+TEST(DictBuild, SynonymsHoldOneLinePerSynonymSense) {
+    TempDir dir;
+    const std::string out = dir.File("synonyms.dic");
+    ASSERT_EQ(RunCommand(Quote(kBuilder) + " synonyms " + Quote(kData + "mini_thesaurus.dat") + " " + Quote(out)), 0);
+    std::vector<std::string> expected;
+    for (const char* line : {"котКотяра", "сшаШтаты", "абзацОтступ", "аборигенАвтохтон,туземец"})
+        expected.push_back(Cp1251(line));
+    EXPECT_EQ(AllLines(out), expected);
+    EXPECT_EQ(ExpandFromFile(out, "0.dic"), Cp1251("Словарь синонимов\r\n"));
+    TArchive reader;
+    EXPECT_EQ(reader.ListMembers(out).methodId, "LZH");
+}
+
+TEST(DictBuild, FailsOnMissingOrUselessSource) {
+    TempDir dir;
+    WriteFile(dir.File("empty.dic"), "0\n");
+    EXPECT_NE(RunCommand(Quote(kBuilder) + " spelling " + Quote(dir.File("none.dic")) + " " + Quote(dir.File("o.dic")) +
+                         " 2>/dev/null"),
+              0);
+    EXPECT_NE(RunCommand(Quote(kBuilder) + " spelling " + Quote(dir.File("empty.dic")) + " " +
+                         Quote(dir.File("o.dic")) + " 2>/dev/null"),
+              0);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("o.dic")));
+}
+
+TEST(DictionaryCollector, SortsByAlphabetAndCountsWhatItSkips) {
+    pack::DictionaryCollector collector;
+    for (const char* line : {"ЁЖИК", "ежик", "ЕЛКА", "жаба", "ежик", "жаба Земноводное", "а", " ", "", "7 дней"})
+        collector.Add(Cp1251(line));
+    collector.Finish();
+    const pack::PackSummary& s = collector.Summary();
+    EXPECT_EQ(collector.Lines(4),
+              (std::vector<std::string>{Cp1251("ежик"), Cp1251("елка"), Cp1251("ёжик"), Cp1251("жаба"),
+                                        Cp1251("жабаЗемноводное")}));
+    EXPECT_EQ(s.packed, 5u);
+    EXPECT_EQ(s.perLength[4], 5u);
+    EXPECT_EQ(s.duplicates, 1u);
+    EXPECT_EQ(s.tooShort, 1u);
+    EXPECT_EQ(s.empty, 2u);
+    EXPECT_EQ(s.noWord, 1u);
+    EXPECT_TRUE(pack::DictionaryLess(Cp1251("е"), Cp1251("ё")));
+    EXPECT_TRUE(pack::DictionaryLess(Cp1251("ёж"), Cp1251("жа")));
+    EXPECT_TRUE(pack::DictionaryLess(Cp1251("кот"), Cp1251("кота")));
+}
+
+}  // namespace
+}  // namespace vellumar
