@@ -1,0 +1,177 @@
+// The search core over archives, and vellumar-cli search end to end.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/Catalogue.h"
+#include "app/SearchRun.h"
+#include "tests/app/CliSupport.h"
+
+namespace vellumar {
+namespace {
+
+using test::CliResult;
+using test::MessageRecorder;
+using test::RunCli;
+using test::ScratchDir;
+using test::W;
+
+std::vector<std::string> Ws(std::initializer_list<const char*> utf8) {
+    std::vector<std::string> out;
+    for (const char* s : utf8) out.push_back(W(s));
+    return out;
+}
+
+// Three dictionaries: two archives with different methods and a user's.dic.
+class SearchDirTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir.Write("animals.dic", test::MakeArchive(MethodLH5, W("Звери"),
+            {{2, Ws({"ёжЖивотное"})},
+             {3, Ws({"китМорской зверь", "котДомашнее животное", "сомРыба", "токЭлектричество"})},
+             {4, Ws({"ёлкаДерево", "щукаРыба хищная"})},
+             {5, Ws({"зебраЛошадь"})}}));
+        dir.Write("words.dic", test::MakeArchive(MethodLZH, W("Слова"),
+            {{2, Ws({"еж"})}, {3, Ws({"кот(зверь),мяукает", "кат"})}, {4, Ws({"елкаДерево"})}}));
+        dir.Write("user's.dic", W("Пользовательский словарь\r\nкотРыжий\r\nкто\r\n"));
+    }
+    CliResult Run(std::vector<std::string> args) {
+        args.insert(args.begin(), {"search", "--dir", dir.Dir()});
+        return RunCli(dir, args);
+    }
+    ScratchDir dir;
+};
+
+TEST_F(SearchDirTest, CatalogueMarksArchivesAndReversesTheListing) {
+    MessageRecorder recorder;
+    const DictionaryCatalogue catalogue = ScanDictionaries(dir.Dir());
+    ASSERT_EQ(catalogue.size(), 3u);
+    EXPECT_EQ(catalogue[0].path, std::string(" ").append(dir.File("words.dic")));
+    EXPECT_EQ(catalogue[0].caption, W("Слова"));
+    EXPECT_EQ(catalogue[1].path, dir.File("user's.dic"));
+    EXPECT_EQ(catalogue[1].caption, W("Пользовательский словарь"));
+    EXPECT_EQ(catalogue[2].path, std::string(" ").append(dir.File("animals.dic")));
+    EXPECT_TRUE(catalogue[2].IsArchive());
+    EXPECT_EQ(catalogue[2].FilePath(), dir.File("animals.dic"));
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(SearchDirTest, RunMergesArchiveAndPlainHits) {
+    MessageRecorder recorder;
+    const SearchOutcome outcome =
+        RunSearch(ScanDictionaries(dir.Dir()), QueryKind::Mask, W("К Т"), SearchSettings{});
+    EXPECT_EQ(outcome.entries,
+              Ws({"кат", "китМорской зверь", "кот(зверь),мяукает·Домашнее животное·Рыжий"}));
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(SearchDirTest, DamagedOrMissingArchivesAreReportedAndTheRunGoesOn) {
+    std::string bytes = test::MakeArchive(MethodRLE, "T", {{3, Ws({"котЗверь"})}});
+    bytes.back() ^= 0x01;  // the last byte of the 3-letter member's stored data
+    dir.Write("broken.dic", bytes);
+    const DictionaryCatalogue catalogue = ScanDictionaries(dir.Dir());
+    ASSERT_EQ(catalogue.size(), 4u);
+    ASSERT_EQ(catalogue[2].FilePath(), dir.File("broken.dic"));
+    ASSERT_TRUE(catalogue[2].IsArchive());  // the title still reads
+
+    MessageRecorder recorder;
+    const SearchOutcome outcome = RunSearch(catalogue, QueryKind::Mask, W("СОМ"), SearchSettings{});
+    EXPECT_EQ(outcome.entries, Ws({"сомРыба"}));
+    EXPECT_EQ(recorder.messages, Ws({"Не могу прочитать архивный словарь"}));
+
+    // An archive without a member of the mask's length adds nothing and says nothing.
+    recorder.messages.clear();
+    std::filesystem::remove(dir.Path() / "broken.dic");
+    EXPECT_TRUE(RunSearch(ScanDictionaries(dir.Dir()), QueryKind::Mask, W("ЖЖЖЖЖЖ"), SearchSettings{})
+                    .entries.empty());
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(SearchDirTest, CliMaskSearchPrintsUtf8AndExitsZero) {
+    const CliResult r = Run({"к?т"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "кат\nкитМорской зверь\nкот(зверь),мяукает·Домашнее животное·Рыжий\n");
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(Run({"К.Т"}).out, r.out);
+    EXPECT_EQ(Run({"к т"}).out, r.out);
+}
+
+TEST_F(SearchDirTest, CliRawWritesCp1251) {
+    const CliResult r = Run({"--raw", "СОМ"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, W("сомРыба") + "\n");
+}
+
+TEST_F(SearchDirTest, CliWordAnagramAndNothingFound) {
+    EXPECT_EQ(Run({"--word", "е ка"}).out, "елкаДерево\nёлкаДерево\n");
+    EXPECT_EQ(Run({"--anagram", "кот"}).out, "кот(зверь),мяукает·Домашнее животное·Рыжий\nкто\nтокЭлектричество\n");
+
+    const CliResult none = Run({"ЩЩЩ"});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_EQ(none.out, "");
+    EXPECT_EQ(none.err, "Не удалось найти подходящих слов\nПопробуйте изменить запрос\n");
+}
+
+TEST_F(SearchDirTest, CliRejectedQueriesExitTwoWithTheMessage) {
+    const CliResult anagram = Run({"--anagram", "к т"});
+    EXPECT_EQ(anagram.exitCode, 2);
+    EXPECT_EQ(anagram.out, "");
+    EXPECT_EQ(anagram.err, "Неправильно задана маска для поиска анаграмм\nДопустимы только русские буквы\n");
+    const CliResult word = Run({"--word", "кот1"});
+    EXPECT_EQ(word.exitCode, 2);
+    EXPECT_EQ(word.err, "Неправильно задана маска для слова\nДопустимы только русские буквы и пробелы\n");
+}
+
+TEST_F(SearchDirTest, CliOptionsReachTheSearch) {
+    // Equivalences: ё = е unless switched off.
+    EXPECT_EQ(Run({"ЕЖ"}).out, "еж\nёжЖивотное\n");
+    EXPECT_EQ(Run({"--no-yo-ye", "ЕЖ"}).out, "еж\n");
+    // Weight: К 12 + И 10 + Т 20 = 42.
+    EXPECT_EQ(Run({"--weight", "=", "42", "К?Т"}).out, "китМорской зверь\n");
+    EXPECT_EQ(Run({"--weight", "=>", "43", "К?Т"}).out,
+              "кот(зверь),мяукает·Домашнее животное·Рыжий\n");
+    // Definitions: the run «Рыба» in the definition of «щука».
+    EXPECT_EQ(Run({"--where", "definitions", "РЫБА"}).out, "щукаРыба хищная\n");
+    EXPECT_EQ(Run({"--where", "words", "РЫБА"}).exitCode, 1);
+    // Orders: heaviest first (сом 49), equal weights by descending codes (ток, кто, кот: 48).
+    EXPECT_EQ(Run({"--sort", "weight", "--word", "  "}).out, "ёжЖивотное\nеж\n");
+    EXPECT_EQ(Run({"--sort", "weight", "???"}).out,
+              "сомРыба\nтокЭлектричество\nкто\nкот(зверь),мяукает·Домашнее животное·Рыжий\n"
+              "китМорской зверь\nкат\n");
+    EXPECT_EQ(Run({"--sort", "length", "--word", "   "}).out,
+              "токЭлектричество\nсомРыба\nкто\nкот(зверь),мяукает·Домашнее животное·Рыжий\n"
+              "китМорской зверь\nкат\n");
+    EXPECT_EQ(Run({"--sort", "length", "--where", "both", "--no-yo-ye", "ЕЛКА"}).out, "елкаДерево\n");
+}
+
+TEST_F(SearchDirTest, CliUnreadableDictionaryGoesToStderrAndTheSearchGoesOn) {
+    std::filesystem::create_directory(dir.Path() / "old.dic");
+    const CliResult r = Run({"СОМ"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "сомРыба\n");
+    EXPECT_EQ(r.err, "Не могу прочитать пользовательский словарь\n");
+}
+
+TEST_F(SearchDirTest, CliUsageErrors) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{}, {"--sort", "size", "КОТ"}, {"--weight", "<", "3", "КОТ"},
+                                               {"--weight", "=", "x", "КОТ"}, {"К"}, {"КОТ1"},
+                                               {"--anagram", "--word", "КОТ"}, {"--where"}, {"КОТ", "КИТ"},
+                                               {"--bogus", "КОТ"}, {std::string(23, '?')}}) {
+        const CliResult r = Run(args);
+        EXPECT_EQ(r.exitCode, 2) << (args.empty() ? "" : args[0]);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("usage: vellumar-cli search"), std::string::npos);
+    }
+}
+
+TEST(SearchCliTest, EmptyDirectoryHasNoDictionaries) {
+    ScratchDir dir;
+    const CliResult r = RunCli(dir, {"search", "--dir", dir.Dir(), "КОТ"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Словари не найдены\nНе удалось найти подходящих слов\nПопробуйте изменить запрос\n");
+}
+
+}  // namespace
+}  // namespace vellumar

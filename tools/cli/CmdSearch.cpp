@@ -1,0 +1,185 @@
+// vellumar-cli search: the search of the main window over a directory's dictionaries.
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/AppMessages.h"
+#include "app/Catalogue.h"
+#include "app/ProgramDirectory.h"
+#include "app/ResultOrder.h"
+#include "app/SearchRun.h"
+#include "engine/Convert.h"
+#include "engine/Exception.h"
+#include "engine/Letters.h"
+#include "engine/Messages.h"
+#include "tools/cli/Command.h"
+#include "tools/cli/Encoding.h"
+
+namespace vellumar::cli {
+
+namespace {
+
+constexpr const char* kName = "search";
+
+// Messages of the core go to standard error as UTF-8, one line per line.
+void PrintMessage(const std::string& cp1251) {
+    std::string text = Cp1251ToUtf8(cp1251);
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        out += text[i];
+    }
+    std::cerr << out << '\n';
+}
+
+struct Options {
+    QueryKind kind = QueryKind::Mask;
+    std::string dir;
+    SearchSettings settings;
+    std::string sort = "alpha";
+    bool raw = false;
+    std::string query;
+};
+
+// Parses the arguments; an error text when they are wrong.
+std::string Parse(const std::vector<std::string>& args, Options& o) {
+    bool haveQuery = false, kindSet = false, endOfOptions = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        // The argument after an option, or nothing at the end.
+        const auto value = [&]() -> const std::string* { return i + 1 < args.size() ? &args[++i] : nullptr; };
+        if (endOfOptions || a.empty() || a[0] != '-' || a == "-") {
+            if (haveQuery) return "only one QUERY may be given";
+            o.query = a;
+            haveQuery = true;
+        } else if (a == "--") {
+            endOfOptions = true;
+        } else if (a == "--anagram" || a == "--word") {
+            if (kindSet) return "--anagram and --word exclude each other";
+            o.kind = a == "--anagram" ? QueryKind::Anagram : QueryKind::Word;
+            kindSet = true;
+        } else if (a == "--dir") {
+            const std::string* v = value();
+            if (!v) return "--dir needs a directory";
+            o.dir = *v;
+        } else if (a == "--weight") {
+            const std::string* op = value();
+            const std::string* n = op ? value() : nullptr;
+            if (!n) return "--weight needs OP and N";
+            if (*op != "=" && *op != "<=" && *op != "=>") return "--weight OP must be =, <= or =>";
+            try {
+                (void)StrToInt(*n);
+            } catch (const EConvertError&) {
+                return "--weight N must be a whole number";
+            }
+            o.settings.weight.enabled = true;
+            o.settings.weight.comparison = *op;
+            o.settings.weight.value = *n;
+        } else if (a == "--no-yo-ye") {
+            o.settings.equivalences.yo_ye = false;
+        } else if (a == "--no-y-i") {
+            o.settings.equivalences.y_i = false;
+        } else if (a == "--no-tz-mz") {
+            o.settings.equivalences.tz_mz = false;
+        } else if (a == "--where") {
+            const std::string* v = value();
+            if (!v) return "--where needs words, definitions or both";
+            if (*v == "words") o.settings.mode = SearchMode::Words;
+            else if (*v == "definitions") o.settings.mode = SearchMode::Definitions;
+            else if (*v == "both") o.settings.mode = SearchMode::WordsAndDefinitions;
+            else return "--where must be words, definitions or both";
+        } else if (a == "--sort") {
+            const std::string* v = value();
+            if (!v || (*v != "alpha" && *v != "length" && *v != "weight"))
+                return "--sort must be alpha, length or weight";
+            o.sort = *v;
+        } else if (a == "--raw") {
+            o.raw = true;
+        } else {
+            return "unknown option '" + a + "'";
+        }
+    }
+    if (!haveQuery) return "QUERY is missing";
+    return {};
+}
+
+// The grid mask from a typed mask: a blank, "?" or "." is an open cell.
+std::string MaskFromTyped(const std::string& upper, std::string& error) {
+    if (upper.size() < 2 || upper.size() > 22) {
+        error = "a mask has 2 to 22 letters";
+        return {};
+    }
+    std::vector<std::string> cells;
+    for (std::size_t i = 0; i < upper.size(); ++i) {
+        const char c = upper[i];
+        if (c == '?' || c == '.' || c == ' ') {
+            cells.emplace_back(" ");
+        } else if (IsUpperRussian(c)) {
+            cells.emplace_back(1, c);
+        } else {
+            error = "a mask holds Russian letters, blanks, '?' and '.' only (character " +
+                    std::to_string(i + 1) + ")";
+            return {};
+        }
+    }
+    return MaskFromCells(cells);
+}
+
+int RunSearchCommand(const std::vector<std::string>& args) {
+    Options o;
+    if (const std::string error = Parse(args, o); !error.empty()) return UsageError(kName, error);
+
+    const std::optional<std::string> query = Utf8ToCp1251(o.query);
+    if (!query) return UsageError(kName, "QUERY holds a character that has no place in cp1251");
+
+    std::string text = *query;
+    if (o.kind == QueryKind::Mask) {
+        std::string error;
+        text = MaskFromTyped(UpperString(*query), error);
+        if (!error.empty()) return UsageError(kName, error);
+    }
+
+    const MessageHandler previous = SetMessageHandler(PrintMessage);
+    struct Restore {
+        MessageHandler handler;
+        ~Restore() { SetMessageHandler(handler); }
+    } restore{previous};
+
+    const DictionaryCatalogue catalogue = ScanDictionaries(o.dir.empty() ? ProgramDirectory() : o.dir);
+    SearchOutcome outcome = RunSearch(catalogue, o.kind, text, o.settings);
+    if (outcome.status == SearchOutcome::Status::Rejected) return kExitUsage;
+
+    if (o.sort == "length") SortByLength(outcome.entries);
+    if (o.sort == "weight") SortByWeight(outcome.entries);
+
+    std::string out;
+    for (const std::string& entry : outcome.entries) {
+        out += o.raw ? entry : Cp1251ToUtf8(entry);
+        out += '\n';
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::cerr << "vellumar-cli: cannot write standard output\n";
+        return kExitFailure;
+    }
+    if (outcome.entries.empty()) {
+        ShowMessage(texts::NothingFound);
+        return kExitFailure;
+    }
+    return outcome.status == SearchOutcome::Status::Done ? kExitOk : kExitFailure;
+}
+
+const CommandRegistration registration({
+    kName,
+    "[--anagram | --word] [--dir DIR] [--weight OP N] [--no-yo-ye] [--no-y-i] [--no-tz-mz] "
+    "[--where words|definitions|both] [--sort alpha|length|weight] [--raw] QUERY",
+    "Searches the dictionaries of DIR (default: the program's directory) for a mask "
+    "(blank, ? or . for an unknown letter), a word (--word) or an anagram (--anagram).",
+    RunSearchCommand,
+});
+
+}  // namespace
+
+}  // namespace vellumar::cli

@@ -1,0 +1,75 @@
+// vellumar-cli stats: the statistics window's counts over a directory's dictionaries.
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/AppMessages.h"
+#include "app/Catalogue.h"
+#include "app/ProgramDirectory.h"
+#include "app/Statistics.h"
+#include "engine/Messages.h"
+#include "tools/cli/Command.h"
+#include "tools/cli/Encoding.h"
+
+namespace vellumar::cli {
+
+namespace {
+
+constexpr const char* kName = "stats";
+
+void PrintMessage(const std::string& cp1251) {
+    std::string text = Cp1251ToUtf8(cp1251);
+    std::string out;
+    for (char c : text)
+        if (c != '\r') out += c;
+    std::cerr << out << '\n';
+}
+
+int RunStats(const std::vector<std::string>& args) {
+    std::string dir;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--dir" && i + 1 < args.size()) {
+            dir = args[++i];
+        } else {
+            return UsageError(kName, "unexpected argument '" + args[i] + "'");
+        }
+    }
+
+    const MessageHandler previous = SetMessageHandler(PrintMessage);
+    struct Restore {
+        MessageHandler handler;
+        ~Restore() { SetMessageHandler(handler); }
+    } restore{previous};
+
+    const DictionaryCatalogue catalogue = ScanDictionaries(dir.empty() ? ProgramDirectory() : dir);
+    if (catalogue.empty()) {
+        std::cout << Cp1251ToUtf8(texts::NoDictionaries) << '\n';
+        return kExitFailure;
+    }
+    Statistics stats;
+    GatherStatistics(stats, catalogue);
+
+    // The window's labels, group by group: «По длине слов», «По буквам».
+    std::string out = DictionaryCountCaption(catalogue.size()) + "\n";
+    out += "\xCF\xEE \xE4\xEB\xE8\xED\xE5 \xF1\xEB\xEE\xE2\n";
+    for (int n = MinCountedLength; n <= MaxCountedLength + 1; ++n) out += LengthLabel(stats, n) + "\n";
+    out += "\xCF\xEE \xE1\xF3\xEA\xE2\xE0\xEC\n";
+    for (int j = 1; j <= LetterCount; ++j) out += LetterLabel(stats, j) + "\n";
+    std::cout << Cp1251ToUtf8(out);
+    std::cout.flush();
+    return std::cout ? kExitOk : kExitFailure;
+}
+
+const CommandRegistration registration({
+    kName,
+    "[--dir DIR]",
+    "Counts the words of each length and the share of each letter over the dictionaries of DIR "
+    "(default: the program's directory).",
+    RunStats,
+});
+
+}  // namespace
+
+}  // namespace vellumar::cli
