@@ -8,6 +8,14 @@
 
 namespace vellumar {
 
+namespace {
+std::uint32_t Sum(const unsigned char* data, std::size_t n) {
+    std::uint32_t sum = 0;
+    for (std::size_t i = 0; i < n; ++i) sum += data[i];
+    return sum;
+}
+}  // namespace
+
 ByteSource::ByteSource(TStream& in, std::int64_t compressedSize, const TShowProgressEvent* progress)
     : in_(in), progress_(progress && *progress ? progress : nullptr), unread_(std::max<std::int64_t>(compressedSize, 0)) {}
 
@@ -43,11 +51,18 @@ ByteSink::ByteSink(TStream& out, std::int64_t budget, std::int64_t limitForMessa
 void ByteSink::PutBytes(const unsigned char* data, std::size_t n) {
     while (n > 0) {
         if (pos_ == FrameBlockSize) Flush();
+        if (pos_ == 0 && n > FrameBlockSize) {
+            // A whole block of the caller's bytes goes out as it is, without the copy.
+            checksum_ += Sum(data, FrameBlockSize);
+            std::this_thread::yield();
+            WriteFrom(data, FrameBlockSize);
+            data += FrameBlockSize;
+            n -= FrameBlockSize;
+            continue;
+        }
         const std::size_t k = std::min(n, FrameBlockSize - pos_);
         std::memcpy(block_.data() + pos_, data, k);
-        std::uint32_t sum = 0;
-        for (std::size_t i = 0; i < k; ++i) sum += data[i];
-        checksum_ += sum;
+        checksum_ += Sum(data, k);
         pos_ += k;
         data += k;
         n -= k;
@@ -65,9 +80,11 @@ void ByteSink::Finish() {
     pos_ = 0;
 }
 
-void ByteSink::WriteBlock(std::size_t n) {
+void ByteSink::WriteBlock(std::size_t n) { WriteFrom(block_.data(), n); }
+
+void ByteSink::WriteFrom(const unsigned char* data, std::size_t n) {
     if (written_ + static_cast<std::int64_t>(n) > budget_) throw EMemberTooLarge(limitForMessage_);
-    out_.Write(block_.data(), n);
+    out_.Write(data, n);
     written_ += static_cast<std::int64_t>(n);
 }
 

@@ -66,6 +66,7 @@ public:
 private:
     void Flush();
     void WriteBlock(std::size_t n);
+    void WriteFrom(const unsigned char* data, std::size_t n);
 
     TStream& out_;
     std::int64_t budget_;
