@@ -7,6 +7,7 @@
 
 #include "app/AppMessages.h"
 #include "app/FileIO.h"
+#include "app/LineBatches.h"
 #include "app/ProgramDirectory.h"
 #include "archive/Archive.h"
 #include "archive/MemoryStream.h"
@@ -107,21 +108,33 @@ bool ReadPlainTextLines(const std::string& path, std::vector<std::string>& lines
     return true;
 }
 
-std::vector<std::string> LoadDictionaryLines(const DictionaryEntry& entry, std::size_t maskLength) {
-    std::vector<std::string> lines;
+std::string LoadDictionaryText(const DictionaryEntry& entry, std::size_t maskLength) {
     if (entry.IsArchive()) {
         try {
-            lines = ReadArchiveMemberLines(entry.FilePath(), std::to_string(maskLength) + ".dic");
+            TArchive archive;
+            TMemoryStream stream;
+            archive.ExpandMember(entry.FilePath(), stream, std::to_string(maskLength) + ".dic");
+            return stream.Data();
         } catch (const std::bad_alloc&) {
             throw;
         } catch (const std::exception&) {
-            lines.clear();
             ShowMessage(texts::CannotReadArchive);
+            return {};
         }
-    } else if (!ReadPlainTextLines(entry.FilePath(), lines)) {
-        ShowMessage(texts::CannotReadPlainText);
     }
-    return lines;
+    std::optional<std::string> content = ReadWholeFile(entry.FilePath());
+    if (!content) {
+        ShowMessage(texts::CannotReadPlainText);
+        return {};
+    }
+    const std::string_view lines = AfterFirstLine(*content);
+    if (lines.empty()) return {};
+    content->erase(0, static_cast<std::size_t>(lines.data() - content->data()));
+    return std::move(*content);
+}
+
+std::vector<std::string> LoadDictionaryLines(const DictionaryEntry& entry, std::size_t maskLength) {
+    return SplitTextLines(LoadDictionaryText(entry, maskLength));
 }
 
 }  // namespace vellumar

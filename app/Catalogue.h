@@ -31,9 +31,12 @@ inline constexpr std::size_t MaxPlainTitleLength = 64 * 1024;
 // other file is titled by its own first line. Shows no messages.
 DictionaryCatalogue ScanDictionaries(const std::string& directory);
 
-// The lines to search for a mask of `maskLength` letters: an archive's member
-// "<maskLength>.dic", or a plain-text file without its title line. A
-// dictionary that can't be read is reported to the user and gives no lines.
+// The text to search for a mask of `maskLength` letters: an archive's member
+// "<maskLength>.dic", or a plain-text file after its title line. A dictionary
+// that can't be read is reported to the user and gives no text.
+std::string LoadDictionaryText(const DictionaryEntry& entry, std::size_t maskLength);
+
+// The same text split into lines.
 std::vector<std::string> LoadDictionaryLines(const DictionaryEntry& entry, std::size_t maskLength);
 
 // An archive's member "<name>" as text lines; throws what the reader throws.

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "app/AppMessages.h"
+#include "app/LineBatches.h"
 #include "app/ResultOrder.h"
 #include "engine/Letters.h"
 #include "engine/Messages.h"
@@ -56,10 +57,10 @@ SearchOutcome RunSearch(const DictionaryCatalogue& catalogue, QueryKind kind, st
         const HitSink sink = [&hits](std::string_view line) { hits.emplace_back(line); };
         for (const DictionaryEntry& entry : catalogue) {
             if (!entry.checked) continue;
-            std::vector<std::string> lines = LoadDictionaryLines(entry, outcome.query.size());
-            SearchDictionary(outcome.query, anagram, lines, settings, sink);
-            lines.clear();
-            lines.shrink_to_fit();
+            std::string text = LoadDictionaryText(entry, outcome.query.size());
+            ForEachLineBatch(text, [&](std::vector<std::string>& lines) {
+                SearchDictionary(outcome.query, anagram, lines, settings, sink);
+            });
             ++outcome.searched;
             if (progress) progress(outcome.searched, total);
         }

@@ -1,0 +1,25 @@
+#pragma once
+// A dictionary's text handed out as text lines a batch at a time, so that a
+// search never holds every line of a large dictionary as a string at once.
+
+#include <cstddef>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+namespace vellumar {
+
+// About this many bytes of text go into one batch.
+inline constexpr std::size_t LineBatchBytes = 8 * 1024;
+
+// Calls `use` with successive batches of the lines of `text`, split as
+// SplitTextLines splits (CR LF, CR or LF end a line; a zero byte ends the
+// text). Together the batches hold exactly SplitTextLines(text).
+void ForEachLineBatch(std::string_view text, const std::function<void(std::vector<std::string>&)>& use);
+
+// What follows the first line and its line break (a plain-text dictionary
+// without its title); empty when the text has no second line. A zero byte
+// ends the text.
+std::string_view AfterFirstLine(std::string_view text);
+
+}  // namespace vellumar

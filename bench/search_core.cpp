@@ -1,0 +1,108 @@
+// The search core over the bundled dictionaries in the program folder, and the
+// result list's length and weight orders on 20 000 entries.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/Catalogue.h"
+#include "app/ResultOrder.h"
+#include "app/SearchRun.h"
+#include "engine/Letters.h"
+#include "engine/Messages.h"
+
+namespace {
+
+using namespace vellumar;
+
+const DictionaryCatalogue& Bundled() {
+    static const DictionaryCatalogue catalogue = [] {
+        DictionaryCatalogue c = ScanDictionaries(VELLUMAR_BIN_DIR);
+        // Only the two bundled archives, whatever else lies in the folder.
+        c.erase(std::remove_if(c.begin(), c.end(), [](const DictionaryEntry& e) { return !e.IsArchive(); }),
+                c.end());
+        return c;
+    }();
+    return catalogue;
+}
+
+void Search(benchmark::State& state, QueryKind kind, const std::string& text) {
+    if (Bundled().empty()) {
+        state.SkipWithError("no bundled dictionaries in " VELLUMAR_BIN_DIR);
+        return;
+    }
+    SetMessageHandler([](const std::string&) {});
+    std::size_t found = 0;
+    for (auto _ : state) {
+        const SearchOutcome outcome = RunSearch(Bundled(), kind, text, SearchSettings{});
+        found = outcome.entries.size();
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["found"] = static_cast<double>(found);
+    state.counters["dictionaries"] = static_cast<double>(Bundled().size());
+}
+
+// «К??Т?»: five letters, two known.
+void BM_FiveLetterMask(benchmark::State& state) { Search(state, QueryKind::Mask, "\xCA  \xD2 "); }
+// Seven open cells: every seven-letter word.
+void BM_SevenBlankMask(benchmark::State& state) { Search(state, QueryKind::Mask, "       "); }
+// «апельсин»: an eight-letter anagram.
+void BM_EightLetterAnagram(benchmark::State& state) {
+    Search(state, QueryKind::Anagram, "\xE0\xEF\xE5\xEB\xFC\xF1\xE8\xED");
+}
+
+// 20 000 real entries of several lengths in alphabetical order, as a search leaves them.
+const std::vector<std::string>& SortInput() {
+    static const std::vector<std::string> entries = [] {
+        std::vector<std::string> all;
+        for (const DictionaryEntry& e : Bundled())
+            for (int length = 4; length <= 12; ++length) {
+                std::vector<std::string> lines;
+                try {
+                    lines = ReadArchiveMemberLines(e.FilePath(), std::to_string(length) + ".dic");
+                } catch (const std::exception&) {
+                }
+                for (std::string& line : lines) all.push_back(NormaliseLine(line));
+            }
+        std::mt19937 rng(42);
+        std::shuffle(all.begin(), all.end(), rng);
+        if (all.size() > 25000) all.resize(25000);
+        SortAlphabetical(all);
+        MergeDuplicateWords(all);
+        if (all.size() > 20000) all.resize(20000);
+        return all;
+    }();
+    return entries;
+}
+
+template <void (*Sort)(std::vector<std::string>&)>
+void SortBench(benchmark::State& state) {
+    if (SortInput().size() < 20000) {
+        state.SkipWithError("too few entries in the bundled dictionaries");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::vector<std::string> entries = SortInput();
+        state.ResumeTiming();
+        Sort(entries);
+        benchmark::DoNotOptimize(entries.data());
+    }
+    state.counters["entries"] = static_cast<double>(SortInput().size());
+}
+
+void BM_SortByLength20000(benchmark::State& state) { SortBench<SortByLength>(state); }
+void BM_SortByWeight20000(benchmark::State& state) { SortBench<SortByWeight>(state); }
+
+}  // namespace
+
+BENCHMARK(BM_FiveLetterMask)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SevenBlankMask)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EightLetterAnagram)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortByLength20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortByWeight20000)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

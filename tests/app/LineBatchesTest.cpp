@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "app/LineBatches.h"
+#include "engine/TextLines.h"
+
+namespace vellumar {
+namespace {
+
+std::vector<std::string> Joined(std::string_view text) {
+    std::vector<std::string> all;
+    ForEachLineBatch(text, [&](std::vector<std::string>& batch) {
+        EXPECT_FALSE(batch.empty());
+        all.insert(all.end(), batch.begin(), batch.end());
+    });
+    return all;
+}
+
+TEST(LineBatchesTest, BatchesTogetherAreTheTextsLines) {
+    std::mt19937 rng(99);
+    // Mostly letters, with every kind of line break and now and then a zero byte.
+    const std::string pieces[] = {"\r\n", "\r", "\n", "ab", "\xE0\xE1\xE2", "xyz", "q"};
+    for (int trial = 0; trial < 60; ++trial) {
+        std::string text;
+        const std::size_t size = rng() % (LineBatchBytes * 5);
+        while (text.size() < size) text += pieces[rng() % std::size(pieces)];
+        if (trial % 10 == 9) text[rng() % text.size()] = '\0';
+        ASSERT_EQ(Joined(text), SplitTextLines(text)) << "trial " << trial;
+    }
+    // Lines longer than a batch, and a text broken by CR alone.
+    const std::string longLines = std::string(LineBatchBytes * 2, 'a') + "\r\n" + std::string(LineBatchBytes, 'b');
+    EXPECT_EQ(Joined(longLines), SplitTextLines(longLines));
+    std::string crOnly;
+    for (int i = 0; i < 5000; ++i) crOnly += "line\r";
+    EXPECT_EQ(Joined(crOnly), SplitTextLines(crOnly));
+    EXPECT_TRUE(Joined("").empty());
+}
+
+TEST(LineBatchesTest, AfterFirstLineDropsTheTitle) {
+    EXPECT_EQ(AfterFirstLine("Title\r\na\r\nb"), "a\r\nb");
+    EXPECT_EQ(AfterFirstLine("Title\n\na"), "\na");
+    EXPECT_EQ(AfterFirstLine("Title\r\ra"), "\ra");
+    EXPECT_EQ(AfterFirstLine("Title only"), "");
+    EXPECT_EQ(AfterFirstLine("Title\r\n"), "");
+    EXPECT_EQ(AfterFirstLine(std::string_view("Ti\0tle\r\na", 9)), "");
+}
+
+}  // namespace
+}  // namespace vellumar
