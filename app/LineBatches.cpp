@@ -1,6 +1,8 @@
 #include "app/LineBatches.h"
 
+#include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "engine/TextLines.h"
@@ -31,6 +33,59 @@ void ForEachLineBatch(std::string_view text, const std::function<void(std::vecto
         use(batch);
         pos = end;
     }
+}
+
+namespace {
+
+// The length of the longest prefix of `text` that ends with a complete line
+// break: an LF, or a CR whose next byte is known and is no LF.
+std::size_t CompleteLinesLength(std::string_view text) {
+    for (std::size_t i = text.size(); i-- > 0;) {
+        if (text[i] == '\n') return i + 1;
+        if (text[i] == '\r' && i + 1 < text.size()) return i + 1;  // text[i + 1] is no LF here
+    }
+    return 0;
+}
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+}  // namespace
+
+bool ForEachFileLineBatch(const std::string& path, bool skipFirstLine,
+                          const std::function<void(std::vector<std::string>&)>& use) {
+    std::unique_ptr<std::FILE, FileCloser> f(std::fopen(path.c_str(), "rb"));
+    if (!f) return false;
+    std::string carry;
+    bool title = skipFirstLine;
+    bool ended = false;
+    const auto deliver = [&](std::size_t length) {
+        std::string_view ready(carry.data(), length);
+        if (title) {
+            ready = AfterFirstLine(ready);
+            title = false;
+        }
+        ForEachLineBatch(ready, use);
+        carry.erase(0, length);
+    };
+    std::vector<char> block(64 * 1024);
+    while (!ended) {
+        const std::size_t got = std::fread(block.data(), 1, block.size(), f.get());
+        if (got == 0) break;
+        std::string_view piece(block.data(), got);
+        if (const void* zero = std::memchr(piece.data(), '\0', piece.size())) {
+            piece = piece.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - piece.data()));
+            ended = true;
+        }
+        carry.append(piece);
+        if (!ended) {
+            if (const std::size_t length = CompleteLinesLength(carry)) deliver(length);
+        }
+    }
+    if (std::ferror(f.get())) return false;
+    if (!carry.empty()) deliver(carry.size());
+    return true;
 }
 
 std::string_view AfterFirstLine(std::string_view text) {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +17,13 @@ inline constexpr std::size_t LineBatchBytes = 8 * 1024;
 // SplitTextLines splits (CR LF, CR or LF end a line; a zero byte ends the
 // text). Together the batches hold exactly SplitTextLines(text).
 void ForEachLineBatch(std::string_view text, const std::function<void(std::vector<std::string>&)>& use);
+
+// The same for a file read block by block, so that a plain-text dictionary of
+// any size is never held whole; with `skipFirstLine` its title line is left
+// out. False when the file can't be opened or read (batches handed out
+// before a failed read stay handed out).
+bool ForEachFileLineBatch(const std::string& path, bool skipFirstLine,
+                          const std::function<void(std::vector<std::string>&)>& use);
 
 // What follows the first line and its line break (a plain-text dictionary
 // without its title); empty when the text has no second line. A zero byte

@@ -57,10 +57,14 @@ SearchOutcome RunSearch(const DictionaryCatalogue& catalogue, QueryKind kind, st
         const HitSink sink = [&hits](std::string_view line) { hits.emplace_back(line); };
         for (const DictionaryEntry& entry : catalogue) {
             if (!entry.checked) continue;
-            std::string text = LoadDictionaryText(entry, outcome.query.size());
-            ForEachLineBatch(text, [&](std::vector<std::string>& lines) {
+            const auto search = [&](std::vector<std::string>& lines) {
                 SearchDictionary(outcome.query, anagram, lines, settings, sink);
-            });
+            };
+            if (entry.IsArchive()) {
+                ForEachLineBatch(LoadDictionaryText(entry, outcome.query.size()), search);
+            } else if (!ForEachFileLineBatch(entry.FilePath(), true, search)) {
+                ShowMessage(texts::CannotReadPlainText);
+            }
             ++outcome.searched;
             if (progress) progress(outcome.searched, total);
         }

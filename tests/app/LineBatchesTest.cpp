@@ -4,6 +4,7 @@
 
 #include "app/LineBatches.h"
 #include "engine/TextLines.h"
+#include "tests/app/TestSupport.h"
 
 namespace vellumar {
 namespace {
@@ -44,6 +45,35 @@ TEST(LineBatchesTest, AfterFirstLineDropsTheTitle) {
     EXPECT_EQ(AfterFirstLine("Title only"), "");
     EXPECT_EQ(AfterFirstLine("Title\r\n"), "");
     EXPECT_EQ(AfterFirstLine(std::string_view("Ti\0tle\r\na", 9)), "");
+}
+
+}  // namespace
+}  // namespace vellumar
+
+namespace vellumar {
+namespace {
+
+TEST(LineBatchesTest, FilesReadBlockByBlockGiveTheSameLines) {
+    test::ScratchDir dir;
+    std::mt19937 rng(5);
+    const std::string pieces[] = {"\r\n", "\r", "\n", "word", "\xE0\xE1", std::string(300, 'x')};
+    for (int trial = 0; trial < 12; ++trial) {
+        std::string text;
+        const std::size_t size = trial < 4 ? rng() % 64 : 60 * 1024 + rng() % (200 * 1024);
+        while (text.size() < size) text += pieces[rng() % std::size(pieces)];
+        if (trial % 4 == 3 && !text.empty()) text[rng() % text.size()] = '\0';
+        dir.Write("t.dic", text);
+        for (const bool skip : {false, true}) {
+            std::vector<std::string> all;
+            ASSERT_TRUE(ForEachFileLineBatch(dir.File("t.dic"), skip, [&](std::vector<std::string>& batch) {
+                all.insert(all.end(), batch.begin(), batch.end());
+            }));
+            const std::string_view expected = skip ? AfterFirstLine(text) : std::string_view(text);
+            ASSERT_EQ(all, SplitTextLines(expected)) << "trial " << trial << " skip " << skip;
+        }
+    }
+    EXPECT_FALSE(ForEachFileLineBatch(dir.File("missing.dic"), true, [](std::vector<std::string>&) {}));
+    EXPECT_FALSE(ForEachFileLineBatch(dir.Dir(), true, [](std::vector<std::string>&) {}));
 }
 
 }  // namespace
