@@ -5,7 +5,10 @@
 #include "tools/pack/Huffman.h"
 #include "tools/pack/MatchFinder.h"
 
+#include <algorithm>
+#include <array>
 #include <bit>
+#include <optional>
 #include <cstdint>
 #include <vector>
 
@@ -16,8 +19,6 @@ namespace {
 using namespace vellumar::lh5;
 
 constexpr std::size_t kMaxBlockSymbols = 65535;
-// A three-byte match further back than this costs more than three literals.
-constexpr int kTooFarForThree = 4096;
 
 inline int PositionClass(int d) { return d == 0 ? 0 : std::bit_width(static_cast<unsigned>(d)); }
 
@@ -77,8 +78,12 @@ public:
         if (symbols_.size() == kMaxBlockSymbols) SendBlock();
     }
 
-    std::string Finish() {
+    void EndBlock() {
         if (!symbols_.empty()) SendBlock();
+    }
+
+    std::string Finish() {
+        EndBlock();
         return out_.Finish();
     }
 
@@ -174,42 +179,195 @@ void Lh5Encoder::SendBlock() {
     distances_.clear();
 }
 
+// The price in bits of each literal/length symbol and each position class, from
+// the codes that a set of tokens would get.
+struct Prices {
+    std::array<std::uint32_t, NC> symbol{};
+    std::array<std::uint32_t, NP> position{};
+
+    std::uint32_t Distance(int distance) const {
+        const int cls = PositionClass(distance - 1);
+        return position[cls] + static_cast<std::uint32_t>(cls > 1 ? cls - 1 : 0);
+    }
+};
+
+struct Token {
+    std::uint16_t length;    // 1 for a literal
+    std::uint16_t distance;  // 0 for a literal
+};
+
+template <std::size_t N>
+void SetPrices(std::array<std::uint32_t, N>& price, const std::vector<std::uint32_t>& freq) {
+    const std::vector<std::uint8_t> lengths = CodeLengths(freq, MaxCodeLength);
+    int longest = 1;
+    for (std::uint8_t len : lengths) longest = std::max<int>(longest, len);
+    // A symbol the model has not seen yet is priced like a rare one.
+    for (std::size_t i = 0; i < N; ++i) price[i] = lengths[i] ? lengths[i] : (freq[i] ? 1 : longest + 2);
+}
+
+Prices PricesOf(std::string_view segment, const std::vector<Token>& tokens) {
+    std::vector<std::uint32_t> cFreq(NC, 0), pFreq(NP, 0);
+    std::size_t at = 0;
+    for (const Token& t : tokens) {
+        if (t.distance == 0) {
+            ++cFreq[static_cast<unsigned char>(segment[at])];
+        } else {
+            ++cFreq[t.length + MatchSymbolOffset];
+            ++pFreq[PositionClass(t.distance - 1)];
+        }
+        at += t.length;
+    }
+    Prices prices;
+    SetPrices(prices.symbol, cFreq);
+    SetPrices(prices.position, pFreq);
+    return prices;
+}
+
+// Matches of one segment, found once and then parsed several times.
+class SegmentMatches {
+public:
+    static constexpr int kMaxPerPosition = 16;
+    // A match this long is taken at once, and the positions it covers are not searched.
+    static constexpr int kLongMatch = 32;
+
+    void Collect(MatchFinder& finder, std::size_t begin, std::size_t end) {
+        const std::size_t n = end - begin;
+        offsets_.assign(n + 1, 0);
+        matches_.clear();
+        Match found[kMaxPerPosition];
+        std::size_t skipUntil = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            offsets_[i] = static_cast<std::uint32_t>(matches_.size());
+            if (i < skipUntil) continue;
+            const int count = finder.FindAll(begin + i, found, kMaxPerPosition);
+            finder.InsertUpTo(begin + i + 1);
+            const int room = static_cast<int>(std::min<std::size_t>(MaxMatch, n - i));
+            int previous = 0;
+            for (int k = 0; k < count; ++k) {
+                const int length = std::min(found[k].length, room);
+                if (length <= previous) break;  // cut at the segment end: the rest is no longer
+                matches_.push_back({static_cast<std::uint16_t>(length), static_cast<std::uint16_t>(found[k].distance)});
+                previous = length;
+            }
+            if (previous >= kLongMatch) {
+                skipUntil = i + static_cast<std::size_t>(previous);
+                finder.InsertUpTo(begin + skipUntil);
+            }
+        }
+        offsets_[n] = static_cast<std::uint32_t>(matches_.size());
+        finder.InsertUpTo(end);
+    }
+
+    std::size_t Size() const { return offsets_.size() - 1; }
+    const Token* begin(std::size_t i) const { return matches_.data() + offsets_[i]; }
+    const Token* end(std::size_t i) const { return matches_.data() + offsets_[i + 1]; }
+
+    // The longest match at each reachable position, or a literal.
+    std::vector<Token> Greedy() const {
+        std::vector<Token> tokens;
+        for (std::size_t i = 0; i < Size();) {
+            Token t{1, 0};
+            if (end(i) != begin(i)) t = end(i)[-1];
+            tokens.push_back(t);
+            i += t.length;
+        }
+        return tokens;
+    }
+
+    // The cheapest sequence of literals and matches under `prices`.
+    std::vector<Token> Cheapest(std::string_view segment, const Prices& prices) {
+        const std::size_t n = Size();
+        constexpr std::uint32_t kUnreached = 0xFFFFFFFFu;
+        cost_.assign(n + 1, kUnreached);
+        step_.assign(n + 1, Token{0, 0});
+        cost_[0] = 0;
+        std::size_t skipUntil = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (i < skipUntil || cost_[i] == kUnreached) continue;
+            const std::uint32_t base = cost_[i];
+            const std::uint32_t literal = base + prices.symbol[static_cast<unsigned char>(segment[i])];
+            if (literal < cost_[i + 1]) {
+                cost_[i + 1] = literal;
+                step_[i + 1] = Token{1, 0};
+            }
+            if (begin(i) == end(i)) continue;
+            const Token longest = end(i)[-1];
+            if (longest.length >= kLongMatch) {
+                Relax(i, longest.length, longest.distance, base + prices.symbol[longest.length + MatchSymbolOffset] +
+                                                               prices.Distance(longest.distance));
+                skipUntil = i + longest.length;
+                continue;
+            }
+            int length = Threshold;
+            for (const Token* m = begin(i); m != end(i); ++m) {
+                const std::uint32_t withDistance = base + prices.Distance(m->distance);
+                for (; length <= m->length; ++length)
+                    Relax(i, length, m->distance, withDistance + prices.symbol[length + MatchSymbolOffset]);
+            }
+        }
+        std::vector<Token> tokens;
+        for (std::size_t at = n; at > 0; at -= step_[at].length) tokens.push_back(step_[at]);
+        std::reverse(tokens.begin(), tokens.end());
+        return tokens;
+    }
+
+private:
+    void Relax(std::size_t from, int length, int distance, std::uint32_t cost) {
+        const std::size_t to = from + static_cast<std::size_t>(length);
+        if (cost < cost_[to]) {
+            cost_[to] = cost;
+            step_[to] = Token{static_cast<std::uint16_t>(length), static_cast<std::uint16_t>(distance)};
+        }
+    }
+
+    std::vector<std::uint32_t> offsets_;
+    std::vector<Token> matches_;
+    std::vector<std::uint32_t> cost_;
+    std::vector<Token> step_;
+};
+
 }  // namespace
 
 std::string CompressLh5(std::string_view data) {
     if (data.empty()) return {};
+    // Parsed a segment at a time, each sent as one block (or more, past 65535 symbols),
+    // so that the prices of a parse are those of the codes its block will get.
+    constexpr std::size_t kSegment = std::size_t{1} << 17;
     MatchLimits limits;
     limits.window = RingSize;
     limits.maxLength = MaxMatch;
-    limits.maxChain = 256;
+    limits.maxChain = 16;
     limits.niceLength = MaxMatch;
     MatchFinder finder(data, limits);
     Lh5Encoder encoder(data.size());
-    const auto* bytes = reinterpret_cast<const unsigned char*>(data.data());
-    auto usable = [](const Match& m) {
-        return m.length > Threshold || (m.length == Threshold && m.distance <= kTooFarForThree);
-    };
+    SegmentMatches matches;
+    std::optional<Prices> carried;
 
-    // Lazy matching: a match is taken only if the next position offers no longer one.
-    std::size_t pos = 0;
-    const std::size_t size = data.size();
-    while (pos < size) {
-        Match current = finder.Find(pos);
-        finder.InsertUpTo(pos + 1);
-        if (!usable(current)) {
-            encoder.Literal(bytes[pos++]);
-            continue;
+    for (std::size_t begin = 0; begin < data.size();) {
+        const std::size_t end = std::min(data.size(), begin + kSegment);
+        const std::string_view segment = data.substr(begin, end - begin);
+        matches.Collect(finder, begin, end);
+        // The first segment has no prices yet: a greedy parse gives them, and a
+        // second parse refines them. Later segments start from their predecessor's.
+        std::vector<Token> tokens;
+        if (carried) {
+            tokens = matches.Cheapest(segment, *carried);
+        } else {
+            tokens = matches.Cheapest(segment, PricesOf(segment, matches.Greedy()));
+            tokens = matches.Cheapest(segment, PricesOf(segment, tokens));
         }
-        while (pos + 1 < size && current.length < MaxMatch) {
-            Match next = finder.Find(pos + 1);
-            finder.InsertUpTo(pos + 2);
-            if (!usable(next) || next.length <= current.length) break;
-            encoder.Literal(bytes[pos++]);
-            current = next;
+
+        std::size_t at = 0;
+        for (const Token& t : tokens) {
+            if (t.distance == 0)
+                encoder.Literal(static_cast<unsigned char>(segment[at]));
+            else
+                encoder.Copy(t.length, t.distance);
+            at += t.length;
         }
-        encoder.Copy(current.length, current.distance);
-        pos += static_cast<std::size_t>(current.length);
-        finder.InsertUpTo(pos);
+        encoder.EndBlock();
+        carried = PricesOf(segment, tokens);
+        begin = end;
     }
     return encoder.Finish();
 }

@@ -56,7 +56,13 @@ void MatchFinder::InsertUpTo(std::size_t end) {
 
 Match MatchFinder::Find(std::size_t pos) const {
     Match best;
-    if (pos + kMinMatch > data_.size()) return best;
+    FindAll(pos, &best, 1);
+    return best;
+}
+
+int MatchFinder::FindAll(std::size_t pos, Match* out, int room) const {
+    int found = 0;
+    if (pos + kMinMatch > data_.size() || room <= 0) return found;
     const int limit = static_cast<int>(std::min<std::size_t>(limits_.maxLength, data_.size() - pos));
     const auto* base = reinterpret_cast<const unsigned char*>(data_.data());
     const unsigned char* here = base + pos;
@@ -70,8 +76,10 @@ Match MatchFinder::Find(std::size_t pos) const {
             int length = CommonLength(there, here, limit);
             if (length > bestLength) {
                 bestLength = length;
-                best.length = length;
-                best.distance = static_cast<int>(distance);
+                // With no room left the last entry is replaced: the longest match always stays.
+                Match& slot = out[found < room ? found++ : room - 1];
+                slot.length = length;
+                slot.distance = static_cast<int>(distance);
                 if (length >= limits_.niceLength || length >= limit) break;
             }
         }
@@ -79,7 +87,7 @@ Match MatchFinder::Find(std::size_t pos) const {
         if (next >= candidate) break;
         candidate = next;
     }
-    return best;
+    return found;
 }
 
 }  // namespace vellumar::pack
