@@ -31,8 +31,8 @@ struct PackOptions {
 // The character at `offset` of a line that iconv refused, for the report.
 std::string DescribeBadCharacter(const std::string& line, std::size_t offset) {
     const auto lead = static_cast<unsigned char>(line[offset]);
-    int extra = lead >= 0xF0 && lead < 0xF8 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : -1;
-    if (extra < 0 || offset + extra >= line.size() + (extra == 0 ? 1 : 0)) return "bytes that are not valid UTF-8";
+    const int extra = lead >= 0xC2 && lead < 0xE0 ? 1 : lead >= 0xE0 && lead < 0xF0 ? 2 : lead >= 0xF0 && lead < 0xF5 ? 3 : -1;
+    if (extra < 0 || offset + static_cast<std::size_t>(extra) >= line.size()) return "bytes that are not valid UTF-8";
     std::uint32_t code = lead & (0x3F >> extra);
     for (int k = 1; k <= extra; ++k) {
         const auto next = static_cast<unsigned char>(line[offset + k]);
