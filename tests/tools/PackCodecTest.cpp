@@ -63,6 +63,37 @@ TEST_P(CodecRoundTrip, ExpandsRealText) {
     EXPECT_EQ(RoundTrip(dir, GetParam(), text), text);
 }
 
+// Mixed inputs: copies of earlier pieces at every distance, runs (also of the RLE
+// marker), and noise, with sizes around the LH5 encoder's 128 KiB segments.
+std::string MixedInput(unsigned seed, std::size_t size) {
+    std::mt19937 rng(seed);
+    std::string s;
+    while (s.size() < size) {
+        const int kind = static_cast<int>(rng() % 4);
+        const std::size_t piece = 1 + rng() % (kind == 1 ? 600 : 80);
+        if (kind == 0 && s.size() > 3) {
+            const std::size_t distance = 1 + rng() % std::min<std::size_t>(s.size(), 9000);
+            for (std::size_t k = 0; k < piece; ++k) s.push_back(s[s.size() - distance]);
+        } else if (kind == 1) {
+            s.append(piece, rng() % 3 == 0 ? '\x94' : static_cast<char>(rng()));
+        } else {
+            for (std::size_t k = 0; k < piece; ++k) s.push_back(static_cast<char>(rng() % (kind == 2 ? 256 : 8)));
+        }
+    }
+    s.resize(size);
+    return s;
+}
+
+TEST_P(CodecRoundTrip, ExpandsMixedInputs) {
+    TempDir dir;
+    const std::size_t sizes[] = {5, 61, 4097, 8193, 65535, 131071, 131072, 131073, 262150};
+    unsigned seed = 100;
+    for (std::size_t size : sizes) {
+        const std::string data = MixedInput(seed++, size);
+        ASSERT_EQ(RoundTrip(dir, GetParam(), data), data) << "size " << size << " seed " << seed - 1;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(AllMethods, CodecRoundTrip, ::testing::Values(MethodNON, MethodRLE, MethodLZH, MethodLH5),
                          [](const auto& info) { return MethodName(info.param); });
 
