@@ -2,14 +2,15 @@
 
 #include "archive/Lh5Format.h"
 #include "tools/pack/BitWriter.h"
+#include "tools/pack/CheapestParse.h"
 #include "tools/pack/Huffman.h"
 #include "tools/pack/MatchFinder.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <optional>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace vellumar::pack {
@@ -179,33 +180,8 @@ void Lh5Encoder::SendBlock() {
     distances_.clear();
 }
 
-// The price in bits of each literal/length symbol and each position class, from
-// the codes that a set of tokens would get.
-struct Prices {
-    std::array<std::uint32_t, NC> symbol{};
-    std::array<std::uint32_t, NP> position{};
-
-    std::uint32_t Distance(int distance) const {
-        const int cls = PositionClass(distance - 1);
-        return position[cls] + static_cast<std::uint32_t>(cls > 1 ? cls - 1 : 0);
-    }
-};
-
-struct Token {
-    std::uint16_t length;    // 1 for a literal
-    std::uint16_t distance;  // 0 for a literal
-};
-
-template <std::size_t N>
-void SetPrices(std::array<std::uint32_t, N>& price, const std::vector<std::uint32_t>& freq) {
-    const std::vector<std::uint8_t> lengths = CodeLengths(freq, MaxCodeLength);
-    int longest = 1;
-    for (std::uint8_t len : lengths) longest = std::max<int>(longest, len);
-    // A symbol the model has not seen yet is priced like a rare one.
-    for (std::size_t i = 0; i < N; ++i) price[i] = lengths[i] ? lengths[i] : (freq[i] ? 1 : longest + 2);
-}
-
-Prices PricesOf(std::string_view segment, const std::vector<Token>& tokens) {
+// Prices from the codes that a block of these tokens would get.
+ParsePrices PricesOf(std::string_view segment, const std::vector<Token>& tokens) {
     std::vector<std::uint32_t> cFreq(NC, 0), pFreq(NP, 0);
     std::size_t at = 0;
     for (const Token& t : tokens) {
@@ -217,114 +193,29 @@ Prices PricesOf(std::string_view segment, const std::vector<Token>& tokens) {
         }
         at += t.length;
     }
-    Prices prices;
-    SetPrices(prices.symbol, cFreq);
-    SetPrices(prices.position, pFreq);
+    auto bits = [](const std::vector<std::uint32_t>& freq) {
+        const std::vector<std::uint8_t> lengths = CodeLengths(freq, MaxCodeLength);
+        int longest = 1;
+        for (std::uint8_t len : lengths) longest = std::max<int>(longest, len);
+        // A symbol the block does not use yet is priced like a rare one.
+        std::vector<std::uint32_t> price(freq.size());
+        for (std::size_t i = 0; i < freq.size(); ++i)
+            price[i] = PriceUnit * (lengths[i] ? lengths[i] : (freq[i] ? 1 : longest + 2));
+        return price;
+    };
+    const std::vector<std::uint32_t> cPrice = bits(cFreq);
+    const std::vector<std::uint32_t> pPrice = bits(pFreq);
+    ParsePrices prices;
+    prices.literal.assign(cPrice.begin(), cPrice.begin() + 256);
+    prices.length.assign(MaxMatch + 1, 0);
+    for (int length = Threshold; length <= MaxMatch; ++length) prices.length[length] = cPrice[length + MatchSymbolOffset];
+    prices.distance.assign(RingSize + 1, 0);
+    for (int distance = 1; distance <= RingSize; ++distance) {
+        const int cls = PositionClass(distance - 1);
+        prices.distance[distance] = pPrice[cls] + PriceUnit * static_cast<std::uint32_t>(cls > 1 ? cls - 1 : 0);
+    }
     return prices;
 }
-
-// Matches of one segment, found once and then parsed several times.
-class SegmentMatches {
-public:
-    static constexpr int kMaxPerPosition = 16;
-    // A match this long is taken at once, and the positions it covers are not searched.
-    static constexpr int kLongMatch = 32;
-
-    void Collect(MatchFinder& finder, std::size_t begin, std::size_t end) {
-        const std::size_t n = end - begin;
-        offsets_.assign(n + 1, 0);
-        matches_.clear();
-        Match found[kMaxPerPosition];
-        std::size_t skipUntil = 0;
-        for (std::size_t i = 0; i < n; ++i) {
-            offsets_[i] = static_cast<std::uint32_t>(matches_.size());
-            if (i < skipUntil) continue;
-            const int count = finder.FindAll(begin + i, found, kMaxPerPosition);
-            finder.InsertUpTo(begin + i + 1);
-            const int room = static_cast<int>(std::min<std::size_t>(MaxMatch, n - i));
-            int previous = 0;
-            for (int k = 0; k < count; ++k) {
-                const int length = std::min(found[k].length, room);
-                if (length <= previous) break;  // cut at the segment end: the rest is no longer
-                matches_.push_back({static_cast<std::uint16_t>(length), static_cast<std::uint16_t>(found[k].distance)});
-                previous = length;
-            }
-            if (previous >= kLongMatch) {
-                skipUntil = i + static_cast<std::size_t>(previous);
-                finder.InsertUpTo(begin + skipUntil);
-            }
-        }
-        offsets_[n] = static_cast<std::uint32_t>(matches_.size());
-        finder.InsertUpTo(end);
-    }
-
-    std::size_t Size() const { return offsets_.size() - 1; }
-    const Token* begin(std::size_t i) const { return matches_.data() + offsets_[i]; }
-    const Token* end(std::size_t i) const { return matches_.data() + offsets_[i + 1]; }
-
-    // The longest match at each reachable position, or a literal.
-    std::vector<Token> Greedy() const {
-        std::vector<Token> tokens;
-        for (std::size_t i = 0; i < Size();) {
-            Token t{1, 0};
-            if (end(i) != begin(i)) t = end(i)[-1];
-            tokens.push_back(t);
-            i += t.length;
-        }
-        return tokens;
-    }
-
-    // The cheapest sequence of literals and matches under `prices`.
-    std::vector<Token> Cheapest(std::string_view segment, const Prices& prices) {
-        const std::size_t n = Size();
-        constexpr std::uint32_t kUnreached = 0xFFFFFFFFu;
-        cost_.assign(n + 1, kUnreached);
-        step_.assign(n + 1, Token{0, 0});
-        cost_[0] = 0;
-        std::size_t skipUntil = 0;
-        for (std::size_t i = 0; i < n; ++i) {
-            if (i < skipUntil || cost_[i] == kUnreached) continue;
-            const std::uint32_t base = cost_[i];
-            const std::uint32_t literal = base + prices.symbol[static_cast<unsigned char>(segment[i])];
-            if (literal < cost_[i + 1]) {
-                cost_[i + 1] = literal;
-                step_[i + 1] = Token{1, 0};
-            }
-            if (begin(i) == end(i)) continue;
-            const Token longest = end(i)[-1];
-            if (longest.length >= kLongMatch) {
-                Relax(i, longest.length, longest.distance, base + prices.symbol[longest.length + MatchSymbolOffset] +
-                                                               prices.Distance(longest.distance));
-                skipUntil = i + longest.length;
-                continue;
-            }
-            int length = Threshold;
-            for (const Token* m = begin(i); m != end(i); ++m) {
-                const std::uint32_t withDistance = base + prices.Distance(m->distance);
-                for (; length <= m->length; ++length)
-                    Relax(i, length, m->distance, withDistance + prices.symbol[length + MatchSymbolOffset]);
-            }
-        }
-        std::vector<Token> tokens;
-        for (std::size_t at = n; at > 0; at -= step_[at].length) tokens.push_back(step_[at]);
-        std::reverse(tokens.begin(), tokens.end());
-        return tokens;
-    }
-
-private:
-    void Relax(std::size_t from, int length, int distance, std::uint32_t cost) {
-        const std::size_t to = from + static_cast<std::size_t>(length);
-        if (cost < cost_[to]) {
-            cost_[to] = cost;
-            step_[to] = Token{static_cast<std::uint16_t>(length), static_cast<std::uint16_t>(distance)};
-        }
-    }
-
-    std::vector<std::uint32_t> offsets_;
-    std::vector<Token> matches_;
-    std::vector<std::uint32_t> cost_;
-    std::vector<Token> step_;
-};
 
 }  // namespace
 
@@ -340,21 +231,21 @@ std::string CompressLh5(std::string_view data) {
     limits.niceLength = MaxMatch;
     MatchFinder finder(data, limits);
     Lh5Encoder encoder(data.size());
-    SegmentMatches matches;
-    std::optional<Prices> carried;
+    SegmentParser parser(MaxMatch, 32);
+    std::optional<ParsePrices> carried;
 
     for (std::size_t begin = 0; begin < data.size();) {
         const std::size_t end = std::min(data.size(), begin + kSegment);
         const std::string_view segment = data.substr(begin, end - begin);
-        matches.Collect(finder, begin, end);
+        parser.Collect(finder, begin, end);
         // The first segment has no prices yet: a greedy parse gives them, and a
         // second parse refines them. Later segments start from their predecessor's.
         std::vector<Token> tokens;
         if (carried) {
-            tokens = matches.Cheapest(segment, *carried);
+            tokens = parser.Cheapest(segment, *carried);
         } else {
-            tokens = matches.Cheapest(segment, PricesOf(segment, matches.Greedy()));
-            tokens = matches.Cheapest(segment, PricesOf(segment, tokens));
+            tokens = parser.Cheapest(segment, PricesOf(segment, parser.Greedy()));
+            tokens = parser.Cheapest(segment, PricesOf(segment, tokens));
         }
 
         std::size_t at = 0;

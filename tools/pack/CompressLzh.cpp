@@ -2,10 +2,13 @@
 
 #include "archive/LzhTree.h"
 #include "tools/pack/BitWriter.h"
+#include "tools/pack/CheapestParse.h"
 #include "tools/pack/MatchFinder.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace vellumar::pack {
 
@@ -46,40 +49,69 @@ private:
     std::array<unsigned char, LzhTree::NumNodes> path_{};
 };
 
+// Prices for the next parse: the adaptive code gives a symbol about the bits its
+// share of the counts says (every symbol starts counted once); a position costs its
+// fixed prefix code and six plain bits.
+ParsePrices PricesOf(std::string_view segment, const std::vector<Token>& tokens) {
+    std::vector<std::uint32_t> count(LzhTree::NumSymbols, 1);
+    std::uint32_t total = LzhTree::NumSymbols;
+    std::size_t at = 0;
+    for (const Token& t : tokens) {
+        ++count[t.distance == 0 ? static_cast<unsigned char>(segment[at]) : t.length + lzh::MatchSymbolOffset];
+        ++total;
+        at += t.length;
+    }
+    ParsePrices prices;
+    prices.literal.resize(256);
+    for (int c = 0; c < 256; ++c) prices.literal[c] = EntropyPrice(count[c], total);
+    prices.length.assign(lzh::MaxMatch + 1, 0);
+    for (int length = lzh::MinMatch; length <= lzh::MaxMatch; ++length)
+        prices.length[length] = EntropyPrice(count[length + lzh::MatchSymbolOffset], total);
+    prices.distance.assign(lzh::RingSize, 0);
+    for (int distance = 1; distance < lzh::RingSize; ++distance)
+        prices.distance[distance] = PriceUnit * (PositionCodeLength[(distance - 1) >> 6] + 6u);
+    return prices;
+}
+
 }  // namespace
 
 std::string CompressLzh(std::string_view data) {
     if (data.empty()) return {};
+    constexpr std::size_t kSegment = std::size_t{1} << 17;
     MatchLimits limits;
     // One short of the ring, so a copy never reads the slot it is about to write.
     limits.window = lzh::RingSize - 1;
     limits.maxLength = lzh::MaxMatch;
-    limits.maxChain = 128;
+    limits.maxChain = 16;
     limits.niceLength = lzh::MaxMatch;
     MatchFinder finder(data, limits);
     auto encoder = std::make_unique<LzhEncoder>(data.size());
-    const auto* bytes = reinterpret_cast<const unsigned char*>(data.data());
+    SegmentParser parser(lzh::MaxMatch, 32);
+    std::optional<ParsePrices> carried;
 
-    // Lazy matching, as for LH5.
-    std::size_t pos = 0;
-    const std::size_t size = data.size();
-    while (pos < size) {
-        Match current = finder.Find(pos);
-        finder.InsertUpTo(pos + 1);
-        if (current.length < lzh::MinMatch) {
-            encoder->Literal(bytes[pos++]);
-            continue;
+    // As for LH5: each segment parsed at the lowest price under the counts of the
+    // segment before it (the first one under its own greedy parse's).
+    for (std::size_t begin = 0; begin < data.size();) {
+        const std::size_t end = std::min(data.size(), begin + kSegment);
+        const std::string_view segment = data.substr(begin, end - begin);
+        parser.Collect(finder, begin, end);
+        std::vector<Token> tokens;
+        if (carried) {
+            tokens = parser.Cheapest(segment, *carried);
+        } else {
+            tokens = parser.Cheapest(segment, PricesOf(segment, parser.Greedy()));
+            tokens = parser.Cheapest(segment, PricesOf(segment, tokens));
         }
-        while (pos + 1 < size && current.length < lzh::MaxMatch) {
-            Match next = finder.Find(pos + 1);
-            finder.InsertUpTo(pos + 2);
-            if (next.length <= current.length) break;
-            encoder->Literal(bytes[pos++]);
-            current = next;
+        std::size_t at = 0;
+        for (const Token& t : tokens) {
+            if (t.distance == 0)
+                encoder->Literal(static_cast<unsigned char>(segment[at]));
+            else
+                encoder->Copy(t.length, t.distance);
+            at += t.length;
         }
-        encoder->Copy(current.length, current.distance);
-        pos += static_cast<std::size_t>(current.length);
-        finder.InsertUpTo(pos);
+        carried = PricesOf(segment, tokens);
+        begin = end;
     }
     return encoder->Finish();
 }
