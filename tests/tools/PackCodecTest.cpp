@@ -4,6 +4,7 @@
 #include "tools/pack/CompressLh5.h"
 #include "tools/pack/CompressRle.h"
 #include "tools/pack/Huffman.h"
+#include "tools/pack/MatchFinder.h"
 
 #include <algorithm>
 
@@ -172,6 +173,26 @@ TEST(CompressLh5, SkewedBlockNeedsLimitedLengths) {
     std::shuffle(data.begin(), data.end(), std::mt19937(7));
     TempDir dir;
     EXPECT_EQ(RoundTrip(dir, MethodLH5, data), data);
+}
+
+TEST(MatchFinder, ListsEachLongerMatchNearestFirst) {
+    // "abcde" at 0, "abcd" at 6, "abc" at 11, and "abcde" again at 15.
+    const std::string data = "abcde1abcd2abc3abcde";
+    auto find = [&](int window, int room) {
+        pack::MatchLimits limits;
+        limits.window = window;
+        pack::MatchFinder finder(data, limits);
+        finder.InsertUpTo(15);
+        std::vector<pack::Match> out(room);
+        out.resize(finder.FindAll(15, out.data(), room));
+        std::vector<std::pair<int, int>> found;
+        for (const pack::Match& m : out) found.emplace_back(m.length, m.distance);
+        return found;
+    };
+    using Found = std::vector<std::pair<int, int>>;
+    EXPECT_EQ(find(8192, 16), (Found{{3, 4}, {4, 9}, {5, 15}}));
+    EXPECT_EQ(find(10, 16), (Found{{3, 4}, {4, 9}}));  // the window ends the search
+    EXPECT_EQ(find(8192, 1), (Found{{5, 15}}));        // no room: the longest stays
 }
 
 // The archive of the reader's own example: method "RLE", one member "0.dic" with AAAAA.

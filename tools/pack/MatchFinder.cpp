@@ -54,12 +54,6 @@ void MatchFinder::InsertUpTo(std::size_t end) {
     }
 }
 
-Match MatchFinder::Find(std::size_t pos) const {
-    Match best;
-    FindAll(pos, &best, 1);
-    return best;
-}
-
 int MatchFinder::FindAll(std::size_t pos, Match* out, int room) const {
     int found = 0;
     if (pos + kMinMatch > data_.size() || room <= 0) return found;

@@ -24,14 +24,12 @@ class MatchFinder {
 public:
     MatchFinder(std::string_view data, const MatchLimits& limits);
 
-    // The longest match at `pos` (ties go to the nearest). Call before inserting `pos`.
-    Match Find(std::size_t pos) const;
     // Every match at `pos` that is longer than all nearer ones, nearest first (so
-    // lengths rise); at most `room` of them go to `out`. Returns how many.
+    // lengths rise); at most `room` of them go to `out`, the last always being the
+    // longest found. Returns how many. Call before inserting `pos`.
     int FindAll(std::size_t pos, Match* out, int room) const;
     // Inserts every position below `end` not inserted yet.
     void InsertUpTo(std::size_t end);
-    std::size_t Inserted() const { return inserted_; }
 
 private:
     std::uint32_t Hash(std::size_t pos) const;
