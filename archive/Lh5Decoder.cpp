@@ -21,6 +21,16 @@ using namespace lh5;
 
 constexpr int TreeSize = 2 * NC;  // nodes of the codes longer than their lookup width
 
+// A lookup entry holds a symbol (or, for a code longer than the lookup width, the
+// tree node to walk from) in its low bits and the code length in its high bits,
+// so a short code needs no second look-up. Tree nodes and the lengths of
+// single-symbol codes carry length 0.
+constexpr unsigned EntrySymbolBits = 11;
+constexpr unsigned EntrySymbolMask = (1u << EntrySymbolBits) - 1;
+constexpr std::uint16_t Entry(unsigned symbol, unsigned length) {
+    return static_cast<std::uint16_t>(symbol | length << EntrySymbolBits);
+}
+
 class Lh5Decoder {
 public:
     Lh5Decoder(ByteSource& in, ByteSink& out) : bits_(in), window_(out, RingSize) {}
@@ -87,14 +97,19 @@ unsigned Lh5Decoder::DecodeC() {
         bits_.Refill();
     }
     --blockLeft_;  // 16-bit: a size field of 0 runs for 65536 symbols
-    unsigned j = cTable_[bits_.Peek(LiteralTableBits)];
-    if (j >= static_cast<unsigned>(NC)) j = Walk(j, std::uint64_t{1} << (63 - LiteralTableBits), NC);
-    bits_.Skip(cLen_[j]);
+    const unsigned entry = cTable_[bits_.Peek(LiteralTableBits)];
+    unsigned j = entry & EntrySymbolMask;
+    unsigned length = entry >> EntrySymbolBits;
+    if (j >= static_cast<unsigned>(NC)) {
+        j = Walk(j, std::uint64_t{1} << (63 - LiteralTableBits), NC);
+        length = cLen_[j];
+    }
+    bits_.Skip(length);
     return j;
 }
 
 unsigned Lh5Decoder::DecodePosition() {
-    unsigned j = ptTable_[bits_.Peek(PositionTableBits)];
+    unsigned j = ptTable_[bits_.Peek(PositionTableBits)] & EntrySymbolMask;
     if (j >= static_cast<unsigned>(NP)) j = Walk(j, std::uint64_t{1} << (63 - PositionTableBits), NP);
     bits_.Skip(ptLen_[j]);
     if (j == 0) return 0;
@@ -157,7 +172,7 @@ void Lh5Decoder::ReadCLengths() {
     int i = 0;
     while (i < n) {
         bits_.Ensure(32);
-        unsigned c = ptTable_[bits_.Peek(PositionTableBits)];
+        unsigned c = ptTable_[bits_.Peek(PositionTableBits)] & EntrySymbolMask;
         if (c >= static_cast<unsigned>(NT)) c = Walk(c, std::uint64_t{1} << (63 - PositionTableBits), NT);
         bits_.Skip(ptLen_[c]);
         if (c <= 2) {
@@ -212,7 +227,7 @@ void Lh5Decoder::MakeTable(int nchar, const std::uint8_t* lengths, int tableBits
         std::uint32_t k = start[len];
         const std::uint32_t next = k + weight[len];
         if (len <= tableBits) {
-            std::fill(table + k, table + next, static_cast<std::uint16_t>(ch));
+            std::fill(table + k, table + next, Entry(static_cast<unsigned>(ch), static_cast<unsigned>(len)));
         } else {
             std::uint16_t* p = &table[k >> jut];
             for (int step = len - tableBits; step > 0; --step) {
