@@ -65,6 +65,25 @@ TEST(Lh5, MatchAtStartYieldsSpacesAndFinalMatchIsWrittenWhole) {
     EXPECT_EQ(Lh5(far.Bytes(), 256, std::string(256, ' ')), std::string(256, ' '));
 }
 
+TEST(Lh5, BitsWantedPastTheStoredBytesAreZeroNotTheNextMember) {
+    BitWriter w;
+    SingleSymbolHead(w, 2, 'a', 0);
+    SingleSymbolHead(w, 1, 256, 0);  // a match at distance 0, told by the last bits
+    std::string stored = w.Bytes();
+    while (!stored.empty() && stored.back() == '\0') stored.pop_back();  // the decoder still wants them
+    ASSERT_LT(stored.size(), w.Bytes().size());
+    TestMember lh5;
+    lh5.name = "5.dic";
+    lh5.method = MethodLH5;
+    lh5.stored = stored;
+    lh5.expanded = "aaaaa";
+    TestMember next;
+    next.name = "5.dic";
+    next.stored = "\xFF\xFF\xFF";
+    next.expanded = next.stored;
+    EXPECT_EQ(Expand(ArchiveBuilder().Add(lh5).Add(next).Build(), "5.dic"), "aaaaa\xFF\xFF\xFF");
+}
+
 TEST(Lh5, AllZeroLengthsPass) {
     BitWriter w;
     w.Put(3, 16);
