@@ -5,7 +5,9 @@
 
 #include "tools/pack/MatchFinder.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -57,5 +59,45 @@ private:
 // The price of a symbol of frequency `count` out of `total` under an ideal code,
 // in PriceUnit; an unseen symbol is priced as rarer than any seen one.
 std::uint32_t EntropyPrice(std::uint32_t count, std::uint32_t total);
+
+// The prices a coder would charge for a segment coded as `tokens`.
+using PriceModel = ParsePrices (*)(std::string_view segment, const std::vector<Token>& tokens);
+
+// Parses `data` a segment at a time at the lowest price and hands the tokens to
+// `encoder` (Literal(byte), Copy(length, distance), EndSegment() after each
+// segment). Each segment is priced by the model of the one before it; the first,
+// having none, by its own greedy parse and then by a parse under those prices.
+template <class Encoder>
+void ParseBySegments(std::string_view data, const MatchLimits& limits, PriceModel pricesOf, Encoder& encoder) {
+    constexpr std::size_t kSegment = std::size_t{1} << 17;
+    constexpr int kLongMatch = 32;
+    MatchFinder finder(data, limits);
+    SegmentParser parser(limits.maxLength, kLongMatch);
+    std::optional<ParsePrices> carried;
+
+    for (std::size_t begin = 0; begin < data.size();) {
+        const std::size_t end = std::min(data.size(), begin + kSegment);
+        const std::string_view segment = data.substr(begin, end - begin);
+        parser.Collect(finder, begin, end);
+        std::vector<Token> tokens;
+        if (carried) {
+            tokens = parser.Cheapest(segment, *carried);
+        } else {
+            tokens = parser.Cheapest(segment, pricesOf(segment, parser.Greedy()));
+            tokens = parser.Cheapest(segment, pricesOf(segment, tokens));
+        }
+        std::size_t at = 0;
+        for (const Token& t : tokens) {
+            if (t.distance == 0)
+                encoder.Literal(static_cast<unsigned char>(segment[at]));
+            else
+                encoder.Copy(t.length, t.distance);
+            at += t.length;
+        }
+        encoder.EndSegment();
+        carried = pricesOf(segment, tokens);
+        begin = end;
+    }
+}
 
 }  // namespace vellumar::pack

@@ -10,7 +10,6 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 namespace vellumar::pack {
@@ -79,12 +78,14 @@ public:
         if (symbols_.size() == kMaxBlockSymbols) SendBlock();
     }
 
-    void EndBlock() {
+    // Each segment goes out as a block of its own (or more, past 65535 symbols),
+    // so that the prices its parse used are those of the codes it gets.
+    void EndSegment() {
         if (!symbols_.empty()) SendBlock();
     }
 
     std::string Finish() {
-        EndBlock();
+        EndSegment();
         return out_.Finish();
     }
 
@@ -221,45 +222,13 @@ ParsePrices PricesOf(std::string_view segment, const std::vector<Token>& tokens)
 
 std::string CompressLh5(std::string_view data) {
     if (data.empty()) return {};
-    // Parsed a segment at a time, each sent as one block (or more, past 65535 symbols),
-    // so that the prices of a parse are those of the codes its block will get.
-    constexpr std::size_t kSegment = std::size_t{1} << 17;
     MatchLimits limits;
     limits.window = RingSize;
     limits.maxLength = MaxMatch;
     limits.maxChain = 16;
     limits.niceLength = MaxMatch;
-    MatchFinder finder(data, limits);
     Lh5Encoder encoder(data.size());
-    SegmentParser parser(MaxMatch, 32);
-    std::optional<ParsePrices> carried;
-
-    for (std::size_t begin = 0; begin < data.size();) {
-        const std::size_t end = std::min(data.size(), begin + kSegment);
-        const std::string_view segment = data.substr(begin, end - begin);
-        parser.Collect(finder, begin, end);
-        // The first segment has no prices yet: a greedy parse gives them, and a
-        // second parse refines them. Later segments start from their predecessor's.
-        std::vector<Token> tokens;
-        if (carried) {
-            tokens = parser.Cheapest(segment, *carried);
-        } else {
-            tokens = parser.Cheapest(segment, PricesOf(segment, parser.Greedy()));
-            tokens = parser.Cheapest(segment, PricesOf(segment, tokens));
-        }
-
-        std::size_t at = 0;
-        for (const Token& t : tokens) {
-            if (t.distance == 0)
-                encoder.Literal(static_cast<unsigned char>(segment[at]));
-            else
-                encoder.Copy(t.length, t.distance);
-            at += t.length;
-        }
-        encoder.EndBlock();
-        carried = PricesOf(segment, tokens);
-        begin = end;
-    }
+    ParseBySegments(data, limits, PricesOf, encoder);
     return encoder.Finish();
 }
 

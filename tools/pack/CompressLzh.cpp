@@ -5,10 +5,8 @@
 #include "tools/pack/CheapestParse.h"
 #include "tools/pack/MatchFinder.h"
 
-#include <algorithm>
 #include <array>
 #include <memory>
-#include <optional>
 
 namespace vellumar::pack {
 
@@ -31,6 +29,9 @@ public:
         out_.Put(PositionCode[upper] >> (8 - codeLength), codeLength);
         out_.Put(p & 63u, 6);
     }
+
+    // The adaptive code runs on across segments.
+    void EndSegment() {}
 
     std::string Finish() { return out_.Finish(); }
 
@@ -77,42 +78,14 @@ ParsePrices PricesOf(std::string_view segment, const std::vector<Token>& tokens)
 
 std::string CompressLzh(std::string_view data) {
     if (data.empty()) return {};
-    constexpr std::size_t kSegment = std::size_t{1} << 17;
     MatchLimits limits;
     // One short of the ring, so a copy never reads the slot it is about to write.
     limits.window = lzh::RingSize - 1;
     limits.maxLength = lzh::MaxMatch;
     limits.maxChain = 16;
     limits.niceLength = lzh::MaxMatch;
-    MatchFinder finder(data, limits);
     auto encoder = std::make_unique<LzhEncoder>(data.size());
-    SegmentParser parser(lzh::MaxMatch, 32);
-    std::optional<ParsePrices> carried;
-
-    // As for LH5: each segment parsed at the lowest price under the counts of the
-    // segment before it (the first one under its own greedy parse's).
-    for (std::size_t begin = 0; begin < data.size();) {
-        const std::size_t end = std::min(data.size(), begin + kSegment);
-        const std::string_view segment = data.substr(begin, end - begin);
-        parser.Collect(finder, begin, end);
-        std::vector<Token> tokens;
-        if (carried) {
-            tokens = parser.Cheapest(segment, *carried);
-        } else {
-            tokens = parser.Cheapest(segment, PricesOf(segment, parser.Greedy()));
-            tokens = parser.Cheapest(segment, PricesOf(segment, tokens));
-        }
-        std::size_t at = 0;
-        for (const Token& t : tokens) {
-            if (t.distance == 0)
-                encoder->Literal(static_cast<unsigned char>(segment[at]));
-            else
-                encoder->Copy(t.length, t.distance);
-            at += t.length;
-        }
-        carried = PricesOf(segment, tokens);
-        begin = end;
-    }
+    ParseBySegments(data, limits, PricesOf, *encoder);
     return encoder->Finish();
 }
 
