@@ -11,13 +11,8 @@ namespace vellumar {
 namespace {
 
 using test::W;
+using test::Ws;
 using List = std::vector<std::string>;
-
-List Ws(std::initializer_list<const char*> utf8) {
-    List out;
-    for (const char* s : utf8) out.push_back(W(s));
-    return out;
-}
 
 bool BytesGreater(std::string_view a, std::string_view b) { return a.compare(b) > 0; }
 

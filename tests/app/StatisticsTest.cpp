@@ -12,12 +12,7 @@ namespace {
 using test::MessageRecorder;
 using test::ScratchDir;
 using test::W;
-
-std::vector<std::string> Ws(std::initializer_list<const char*> utf8) {
-    std::vector<std::string> out;
-    for (const char* s : utf8) out.push_back(W(s));
-    return out;
-}
+using test::Ws;
 
 TEST(StatisticsTest, CountsLengthsAndLettersOfWordsAndDefinitions) {
     Statistics s;

@@ -1,8 +1,6 @@
 #pragma once
-// Helpers shared by the core's tests: cp1251 literals written as UTF-8, a
-// scratch directory, and a recorder of the messages shown to the user.
-
-#include <iconv.h>
+// Helpers shared by the core's tests: a scratch directory and a recorder of the
+// messages shown to the user (cp1251 literals come from tests/common/Cp1251.h).
 
 #include <cstdlib>
 #include <filesystem>
@@ -12,24 +10,9 @@
 #include <vector>
 
 #include "engine/Messages.h"
+#include "tests/common/Cp1251.h"
 
 namespace vellumar::test {
-
-// UTF-8 test text to the system's cp1251 bytes.
-inline std::string W(const std::string& utf8) {
-    iconv_t cd = iconv_open("CP1251", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no iconv for CP1251");
-    std::string out(utf8.size(), '\0');
-    char* in = const_cast<char*>(utf8.data());
-    std::size_t inLeft = utf8.size();
-    char* dst = out.data();
-    std::size_t outLeft = out.size();
-    const std::size_t r = iconv(cd, &in, &inLeft, &dst, &outLeft);
-    iconv_close(cd);
-    if (r == static_cast<std::size_t>(-1)) throw std::runtime_error("not convertible: " + utf8);
-    out.resize(out.size() - outLeft);
-    return out;
-}
 
 // A fresh directory, removed with everything in it at the end.
 class ScratchDir {

@@ -4,7 +4,7 @@
 #include <random>
 
 #include "engine/Match.h"
-#include "tests/engine/TestText.h"
+#include "tests/common/Cp1251.h"
 
 using namespace vellumar;
 using vellumar::test::W;

@@ -3,7 +3,7 @@
 #include "engine/Convert.h"
 #include "engine/Exception.h"
 #include "engine/Match.h"
-#include "tests/engine/TestText.h"
+#include "tests/common/Cp1251.h"
 
 using namespace vellumar;
 using vellumar::test::W;

@@ -3,7 +3,7 @@
 #include <random>
 
 #include "engine/Letters.h"
-#include "tests/engine/TestText.h"
+#include "tests/common/Cp1251.h"
 
 using namespace vellumar;
 using vellumar::test::U;

@@ -8,7 +8,7 @@
 #include "engine/Messages.h"
 #include "engine/Search.h"
 #include "engine/TextLines.h"
-#include "tests/engine/TestText.h"
+#include "tests/common/Cp1251.h"
 
 using namespace vellumar;
 using vellumar::test::U;

@@ -31,9 +31,9 @@ TEST(DictBuild, SpellingKeepsRussianWordsAndNamesButNoAbbreviations) {
     std::string log;
     ASSERT_EQ(RunCommand(Quote(kBuilder) + " spelling " + Quote(kData + "mini_hunspell.dic") + " " + Quote(out), &log), 0);
     std::vector<std::string> expected;
-    for (const char* w : {"ёж", "ель", "кот", "абзац", "госты", "чебоксары"}) expected.push_back(Cp1251(w));
+    for (const char* w : {"ёж", "ель", "кот", "абзац", "госты", "чебоксары"}) expected.push_back(W(w));
     EXPECT_EQ(AllLines(out), expected) << log;
-    EXPECT_EQ(ExpandFromFile(out, "0.dic"), Cp1251("Орфографический словарь\r\n"));
+    EXPECT_EQ(ExpandFromFile(out, "0.dic"), W("Орфографический словарь\r\n"));
     TArchive reader;
     EXPECT_EQ(reader.ListMembers(out).methodId, "LH5");
 }
@@ -44,9 +44,9 @@ TEST(DictBuild, SynonymsHoldOneLinePerSynonymSense) {
     ASSERT_EQ(RunCommand(Quote(kBuilder) + " synonyms " + Quote(kData + "mini_thesaurus.dat") + " " + Quote(out)), 0);
     std::vector<std::string> expected;
     for (const char* line : {"котКотяра", "сшаШтаты", "абзацОтступ", "аборигенАвтохтон,туземец"})
-        expected.push_back(Cp1251(line));
+        expected.push_back(W(line));
     EXPECT_EQ(AllLines(out), expected);
-    EXPECT_EQ(ExpandFromFile(out, "0.dic"), Cp1251("Словарь синонимов\r\n"));
+    EXPECT_EQ(ExpandFromFile(out, "0.dic"), W("Словарь синонимов\r\n"));
     TArchive reader;
     EXPECT_EQ(reader.ListMembers(out).methodId, "LZH");
 }
@@ -66,21 +66,21 @@ TEST(DictBuild, FailsOnMissingOrUselessSource) {
 TEST(DictionaryCollector, SortsByAlphabetAndCountsWhatItSkips) {
     pack::DictionaryCollector collector;
     for (const char* line : {"ЁЖИК", "ежик", "ЕЛКА", "жаба", "ежик", "жаба Земноводное", "а", " ", "", "7 дней"})
-        collector.Add(Cp1251(line));
+        collector.Add(W(line));
     collector.Finish();
     const pack::PackSummary& s = collector.Summary();
     EXPECT_EQ(collector.Lines(4),
-              (std::vector<std::string>{Cp1251("ежик"), Cp1251("елка"), Cp1251("ёжик"), Cp1251("жаба"),
-                                        Cp1251("жабаЗемноводное")}));
+              (std::vector<std::string>{W("ежик"), W("елка"), W("ёжик"), W("жаба"),
+                                        W("жабаЗемноводное")}));
     EXPECT_EQ(s.packed, 5u);
     EXPECT_EQ(s.perLength[4], 5u);
     EXPECT_EQ(s.duplicates, 1u);
     EXPECT_EQ(s.tooShort, 1u);
     EXPECT_EQ(s.empty, 2u);
     EXPECT_EQ(s.noWord, 1u);
-    EXPECT_TRUE(pack::DictionaryLess(Cp1251("е"), Cp1251("ё")));
-    EXPECT_TRUE(pack::DictionaryLess(Cp1251("ёж"), Cp1251("жа")));
-    EXPECT_TRUE(pack::DictionaryLess(Cp1251("кот"), Cp1251("кота")));
+    EXPECT_TRUE(pack::DictionaryLess(W("е"), W("ё")));
+    EXPECT_TRUE(pack::DictionaryLess(W("ёж"), W("жа")));
+    EXPECT_TRUE(pack::DictionaryLess(W("кот"), W("кота")));
 }
 
 }  // namespace

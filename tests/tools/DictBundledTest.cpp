@@ -34,7 +34,7 @@ Members ReadBundled(const std::string& name) {
 }
 
 bool HasWord(const Members& members, const std::string& utf8) {
-    const std::string word = Cp1251(utf8);
+    const std::string word = W(utf8);
     const auto& lines = members.at(static_cast<int>(word.size()));
     return std::binary_search(lines.begin(), lines.end(), word,
                               [](const std::string& a, const std::string& b) { return pack::DictionaryLess(a, b); });
@@ -66,7 +66,7 @@ TEST(DictBundled, SpellingDictionaryHoldsTheGeneralWords) {
     for (const auto& [length, lines] : members)
         for (const std::string& line : lines) ASSERT_EQ(WordPart(line), line) << "a spelling line has no definition";
     const std::string path = std::string(VELLUMAR_BIN_DIR) + "/spelling.dic";
-    EXPECT_EQ(ExpandFromFile(path, "0.dic"), Cp1251("Орфографический словарь\r\n"));
+    EXPECT_EQ(ExpandFromFile(path, "0.dic"), W("Орфографический словарь\r\n"));
     TArchive reader;
     EXPECT_EQ(reader.ListMembers(path).methodId, "LH5");
 }
@@ -74,13 +74,13 @@ TEST(DictBundled, SpellingDictionaryHoldsTheGeneralWords) {
 TEST(DictBundled, SynonymsDictionaryGivesSynonymsAsDefinitions) {
     const Members members = ReadBundled("synonyms.dic");
     if (members.empty()) return;
-    const std::string abzac = Cp1251("абзац");
+    const std::string abzac = W("абзац");
     std::vector<std::string> definitions;
     for (const std::string& line : members.at(5))
         if (WordPart(line) == abzac) definitions.push_back(LowerString(DefinitionPart(line)));
     ASSERT_FALSE(definitions.empty());
     EXPECT_TRUE(std::any_of(definitions.begin(), definitions.end(),
-                            [](const std::string& d) { return d.find(Cp1251("отступ")) != std::string::npos; }));
+                            [](const std::string& d) { return d.find(W("отступ")) != std::string::npos; }));
     std::size_t total = 0;
     for (const auto& [length, lines] : members) {
         total += lines.size();
@@ -92,7 +92,7 @@ TEST(DictBundled, SynonymsDictionaryGivesSynonymsAsDefinitions) {
     EXPECT_GT(total, 10000u);
     ExpectDictionaryForm(members);
     const std::string path = std::string(VELLUMAR_BIN_DIR) + "/synonyms.dic";
-    EXPECT_EQ(ExpandFromFile(path, "0.dic"), Cp1251("Словарь синонимов\r\n"));
+    EXPECT_EQ(ExpandFromFile(path, "0.dic"), W("Словарь синонимов\r\n"));
     TArchive reader;
     EXPECT_EQ(reader.ListMembers(path).methodId, "LZH");
 }

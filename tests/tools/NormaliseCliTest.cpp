@@ -11,7 +11,7 @@
 
 #include "engine/Letters.h"
 #include "engine/TextLines.h"
-#include "tests/engine/TestText.h"
+#include "tests/common/Cp1251.h"
 
 using vellumar::test::W;
 

@@ -56,7 +56,7 @@ std::string ExpectedUnpackUtf8() {
 TEST(PackCli, MessyDictionaryRoundTripsWithEveryMethod) {
     TempDir dir;
     const std::string input = dir.File("in.txt");
-    WriteFile(input, Cp1251(MessyDictionaryUtf8()));
+    WriteFile(input, W(MessyDictionaryUtf8()));
     for (const char* method : {"non", "rle", "lzh", "lh5"}) {
         SCOPED_TRACE(method);
         const std::string archive = dir.File(std::string(method) + ".dic");
@@ -71,7 +71,7 @@ TEST(PackCli, MessyDictionaryRoundTripsWithEveryMethod) {
 
         CliResult unpacked = Cli(dir, "unpack " + Quote(archive));
         ASSERT_EQ(unpacked.exitCode, 0) << unpacked.err;
-        EXPECT_EQ(unpacked.out, Cp1251(ExpectedUnpackUtf8()));
+        EXPECT_EQ(unpacked.out, W(ExpectedUnpackUtf8()));
 
         // Packing the unpacked lines again gives the very same archive.
         const std::string again = dir.File("again.dic");
@@ -86,7 +86,7 @@ TEST(PackCli, MessyDictionaryRoundTripsWithEveryMethod) {
 
 TEST(PackCli, Utf8InputGivesTheSameArchiveAsCp1251) {
     TempDir dir;
-    WriteFile(dir.File("cp.txt"), Cp1251(MessyDictionaryUtf8()));
+    WriteFile(dir.File("cp.txt"), W(MessyDictionaryUtf8()));
     WriteFile(dir.File("utf.txt"), "\xEF\xBB\xBF" + MessyDictionaryUtf8());
     ASSERT_EQ(Cli(dir, "pack --title T " + Quote(dir.File("a.dic")) + " " + Quote(dir.File("cp.txt"))).exitCode, 0);
     ASSERT_EQ(Cli(dir, "pack --utf8 --title T " + Quote(dir.File("b.dic")) + " " + Quote(dir.File("utf.txt"))).exitCode,
@@ -124,7 +124,7 @@ TEST(PackCli, RefusesBadArguments) {
 
 TEST(UnpackCli, PlainTextIsNoArchive) {
     TempDir dir;
-    WriteFile(dir.File("plain.dic"), Cp1251("Мой словарь\r\nкотДомашнее животное\r\n"));
+    WriteFile(dir.File("plain.dic"), W("Мой словарь\r\nкотДомашнее животное\r\n"));
     CliResult r = Cli(dir, "unpack " + Quote(dir.File("plain.dic")));
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.out.empty());

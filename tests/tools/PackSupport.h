@@ -5,10 +5,10 @@
 #include "archive/Archive.h"
 #include "archive/MemoryStream.h"
 #include "engine/Exception.h"
+#include "tests/common/Cp1251.h"
 #include "tools/pack/ArchiveWriter.h"
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -20,6 +20,8 @@
 #include <unistd.h>
 
 namespace vellumar::packtest {
+
+using test::W;
 
 // A fresh folder per test, removed afterwards.
 class TempDir {
@@ -72,20 +74,6 @@ inline std::string RandomBytes(std::size_t size, unsigned seed, int alphabet = 2
     std::string s(size, '\0');
     for (char& c : s) c = static_cast<char>(pick(rng));
     return s;
-}
-
-// UTF-8 test text as cp1251 bytes (iconv, at the test's edge).
-inline std::string Cp1251(const std::string& utf8) {
-    iconv_t cd = iconv_open("CP1251", "UTF-8");
-    std::string in = utf8, out(utf8.size(), '\0');
-    char* src = in.data();
-    char* dst = out.data();
-    std::size_t srcLeft = in.size(), dstLeft = out.size();
-    const std::size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-    iconv_close(cd);
-    EXPECT_NE(r, static_cast<std::size_t>(-1)) << "not convertible: " << utf8;
-    out.resize(out.size() - dstLeft);
-    return out;
 }
 
 // The system's Russian word list, if installed: real text for the coders.

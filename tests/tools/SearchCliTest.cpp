@@ -16,12 +16,7 @@ using test::MessageRecorder;
 using test::RunCli;
 using test::ScratchDir;
 using test::W;
-
-std::vector<std::string> Ws(std::initializer_list<const char*> utf8) {
-    std::vector<std::string> out;
-    for (const char* s : utf8) out.push_back(W(s));
-    return out;
-}
+using test::Ws;
 
 // Three dictionaries: two archives with different methods and a user's.dic.
 class SearchDirTest : public ::testing::Test {

@@ -3,8 +3,10 @@
 
 #include <iconv.h>
 
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace vellumar::test {
 
@@ -27,5 +29,12 @@ inline std::string Recode(const std::string& text, const char* to, const char* f
 inline std::string W(const std::string& utf8) { return Recode(utf8, "CP1251", "UTF-8"); }
 // cp1251 -> UTF-8, for readable failure messages.
 inline std::string U(const std::string& cp1251) { return Recode(cp1251, "UTF-8", "CP1251"); }
+
+// Several UTF-8 lines to cp1251 at once.
+inline std::vector<std::string> Ws(std::initializer_list<const char*> utf8) {
+    std::vector<std::string> out;
+    for (const char* s : utf8) out.push_back(W(s));
+    return out;
+}
 
 }  // namespace vellumar::test
