@@ -15,20 +15,16 @@ cli=$build/bin/vellumar-cli
 runs=${RUNS:-5}
 work=${WORK:-/tmp/vellumar_lh5_bench}
 mkdir -p "$work"
+export PYTHONPATH="$root/tests/data/archive" PYTHONDONTWRITEBYTECODE=1
 [[ -x $cli ]] || { echo "no $cli: build first" >&2; exit 1; }
 
 if [[ ! -f $work/text.$megabytes ]]; then
   python3 - "$work/text.$megabytes" "$megabytes" <<'EOF'
 import random, sys
+from archive_data import russian_words
 path, megabytes = sys.argv[1], int(sys.argv[2])
 rnd = random.Random(7)
-words = []
-with open('/usr/share/hunspell/ru_RU.dic', encoding='utf-8') as f:
-    next(f)
-    for line in f:
-        w = line.split('/')[0].strip().lower()
-        if w and all('а' <= c <= 'я' or c == 'ё' for c in w):
-            words.append(w)
+words = russian_words()
 lines = []
 size = 0
 while size < megabytes << 20:
@@ -49,30 +45,13 @@ if [[ ! -f $work/ours.$megabytes.dic || $text -nt $work/ours.$megabytes.dic ]]; 
   rm -f "$work/text.lzh"
   (cd "$work" && jlha ao5q text.lzh text >/dev/null)
   python3 - "$work/text.lzh" "$text" "$work/ours.$megabytes.dic" <<'EOF'
-import struct, sys
+import sys
+from archive_data import archive, cut_lh5, member
 lzh, text, out = sys.argv[1:4]
-b = open(lzh, 'rb').read()
-assert b[2:7] == b'-lh5-', b[2:7]
-packed, original = struct.unpack_from('<II', b, 7)
-level = b[20]
-if level == 0:
-    start = 2 + b[0]
-elif level == 1:
-    start = 2 + b[0]
-    ext = struct.unpack_from('<H', b, start - 2)[0]
-    while ext:
-        packed -= ext
-        start += ext
-        ext = struct.unpack_from('<H', b, start - 2)[0]
-else:
-    start = struct.unpack_from('<H', b, 0)[0]
-data = b[start:start + packed]
+data, original = cut_lh5(open(lzh, 'rb').read())
 plain = open(text, 'rb').read()
 assert original == len(plain)
-name = b'5.dic'
-member = struct.pack('<h6xiiBIi', len(name), len(plain), len(data), 4, sum(plain) & 0xFFFFFFFF, 0) + name + data
-header = b'SPIS\x1aLH5' + struct.pack('<iB4xi', len(plain), 1, 0)
-open(out, 'wb').write(header + member)
+open(out, 'wb').write(archive(b'LH5', [member(b'5.dic', 4, data, plain)]))
 EOF
 fi
 ours=$work/ours.$megabytes.dic

@@ -5,28 +5,14 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+export PYTHONPATH="$here" PYTHONDONTWRITEBYTECODE=1
 head -c 3000 "$here/words.in" > "$work/text"
 (cd "$work" && jlha ao5q text.lzh text >/dev/null)
 mkdir -p "$here/fuzz_seeds"
 python3 - "$here" "$work/text.lzh" "$work/text" <<'EOF'
-import struct, sys
+import sys
+from archive_data import archive, cut_lh5, member
 here, lzh, text = sys.argv[1], sys.argv[2], sys.argv[3]
-
-def member(name, method, stored, expanded, size=None, lock=0):
-    size = len(expanded) if size is None else size
-    return (struct.pack('<h6xiiBIi', len(name), size, len(stored), method, sum(expanded) & 0xFFFFFFFF, lock)
-            + name + stored, size)
-
-def archive(method_id, members):
-    total = sum(s for _, s in members)
-    return b'SPIS\x1a' + method_id + struct.pack('<iB4xi', total, 1, 0) + b''.join(m for m, _ in members)
-
-def cut_lh5(path):
-    b = open(path, 'rb').read()
-    packed = struct.unpack_from('<I', b, 7)[0]
-    start = struct.unpack_from('<H', b, 0)[0]  # jlha writes level-2 headers
-    assert b[20] == 2 and b[2:7] == b'-lh5-'
-    return b[start:start + packed]
 
 abc = b'abc' * 6
 seeds = {
@@ -34,7 +20,7 @@ seeds = {
     'lzh_example': archive(b'LZH', [member(b'5.dic', 2, bytes([0xF6, 0xFB, 0xBD, 0xF3, 0x00, 0x20]), abc)]),
     'lh5_example': archive(b'LH5', [member(b'5.dic', 4, bytes.fromhex('0004280530d137929021b0'), abc)]),
     'lh5_text': archive(b'LH5', [member(b'0.dic', 0, b'Title\r\n', b'Title\r\n'),
-                                 member(b'5.dic', 4, cut_lh5(lzh), open(text, 'rb').read())]),
+                                 member(b'5.dic', 4, cut_lh5(open(lzh, 'rb').read())[0], open(text, 'rb').read())]),
     'lh5_run': archive(b'LH5', [member(b'5.dic', 4, open(f'{here}/run.lh5', 'rb').read(), b'a' * 70000)]),
     'mixed': archive(b'NON', [member(b'0.dic', 0, b'T', b'T'),
                               member(b'5.DIC', 1, bytes([0x61, 0x94, 0x04, 0x94, 0x00]), b'aaaa\x94'),
