@@ -18,13 +18,19 @@ std::string Lh5(const std::string& stored, std::int32_t originalSize, const std:
     return Expand(OneMember(MethodLH5, stored, expected, originalSize), "5.dic");
 }
 
-// A block head whose three codes each have one symbol (no bits per use).
-void SingleSymbolHead(BitWriter& w, std::uint16_t blockSize, int symbol, int position) {
+// The start of a block head whose code-length and literal codes each have one
+// symbol; the position code follows.
+void SingleLiteralHead(BitWriter& w, std::uint16_t blockSize, int symbol) {
     w.Put(blockSize, 16);
     w.Put(0, TBit);
     w.Put(0, TBit);
     w.Put(0, CBit);
     w.Put(static_cast<std::uint32_t>(symbol), CBit);
+}
+
+// A block head whose three codes each have one symbol (no bits per use).
+void SingleSymbolHead(BitWriter& w, std::uint16_t blockSize, int symbol, int position) {
+    SingleLiteralHead(w, blockSize, symbol);
     w.Put(0, PBit);
     w.Put(static_cast<std::uint32_t>(position), PBit);
 }
@@ -157,33 +163,16 @@ TEST(Lh5, BrokenTablesAreRefused) {
     }
     {
         BitWriter w;
-        w.Put(1, 16);
-        w.Put(0, TBit);
-        w.Put(0, TBit);
-        w.Put(0, CBit);
-        w.Put(NC, CBit);
+        SingleLiteralHead(w, 1, NC);
         cases.push_back({"single literal out of range", w.Bytes()});
     }
     {
-        BitWriter w;
-        SingleSymbolHead(w, 1, 'a', 0);
-        std::string bytes = w.Bytes();
         BitWriter p;
-        p.Put(1, 16);
-        p.Put(0, TBit);
-        p.Put(0, TBit);
-        p.Put(0, CBit);
-        p.Put('a', CBit);
+        SingleLiteralHead(p, 1, 'a');
         p.Put(NP + 1, PBit);
         cases.push_back({"too many position lengths", p.Bytes()});
         BitWriter q;
-        q.Put(1, 16);
-        q.Put(0, TBit);
-        q.Put(0, TBit);
-        q.Put(0, CBit);
-        q.Put('a', CBit);
-        q.Put(0, PBit);
-        q.Put(NP, PBit);
+        SingleSymbolHead(q, 1, 'a', NP);
         cases.push_back({"single position out of range", q.Bytes()});
     }
     for (const auto& [what, stored] : cases) {
