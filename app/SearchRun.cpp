@@ -61,7 +61,8 @@ SearchOutcome RunSearch(const DictionaryCatalogue& catalogue, QueryKind kind, st
                 SearchDictionary(outcome.query, anagram, lines, settings, sink);
             };
             if (entry.IsArchive()) {
-                ForEachLineBatch(LoadDictionaryText(entry, outcome.query.size()), search);
+                SearchDictionaryText(outcome.query, anagram, LoadDictionaryText(entry, outcome.query.size()),
+                                     settings, sink);
             } else if (!ForEachFileLineBatch(entry.FilePath(), true, search)) {
                 ShowMessage(texts::CannotReadPlainText);
             }

@@ -65,6 +65,8 @@ std::string FoldLetters(std::string_view text, const LetterEquivalences& eq);
 std::string NormaliseLine(std::string_view line);
 // The same, in place; a line already in dictionary form is only read once.
 void NormaliseLineInPlace(std::string& line);
+// True when NormaliseLine would give `line` back unchanged: one pass, no copy.
+bool IsDictionaryForm(std::string_view line);
 
 // Puts blanks back after signs and before "(" for display.
 std::string SpaceDefinition(std::string_view definition);

@@ -17,12 +17,19 @@ public:
     // MatchMask of this mask and `word`.
     bool Match(std::string_view word) const;
 
+    // MatchMask of this mask and the word of a line in dictionary form (or of
+    // any line whose word normalising leaves alone), without measuring the
+    // word first: most lines fail on a letter long before its end.
+    bool MatchLineWord(std::string_view line) const;
+
     // Calls `fit(run)` for each run of Russian letters in `text` that fits, in
     // order, while `fit` returns true; returns whether any run fitted.
     template <typename Fit>
     bool ForEachFittingRun(std::string_view text, Fit fit) const;
 
 private:
+    // The letter test alone, for a word as long as the mask.
+    bool LettersFit(std::string_view word) const;
     bool PassesWeight(std::string_view word) const;
 
     std::string_view mask_;

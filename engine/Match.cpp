@@ -11,12 +11,30 @@ using letters::kTables;
 MaskMatcher::MaskMatcher(std::string_view mask, const SearchSettings& settings)
     : mask_(mask), settings_(settings), fold_(FoldTable(settings.equivalences)) {}
 
-bool MaskMatcher::Match(std::string_view word) const {
-    if (mask_.empty() || word.empty() || mask_.size() != word.size()) return false;
+bool MaskMatcher::LettersFit(std::string_view word) const {
     for (std::size_t i = 0; i < word.size(); ++i) {
         const std::uint8_t m = fold_[Byte(mask_[i])];
         if (m != ' ' && m != kTables.upper[fold_[Byte(word[i])]]) return false;
     }
+    return true;
+}
+
+bool MaskMatcher::Match(std::string_view word) const {
+    if (mask_.empty() || word.empty() || mask_.size() != word.size()) return false;
+    if (!LettersFit(word)) return false;
+    return !settings_.weight.enabled || PassesWeight(word);
+}
+
+bool MaskMatcher::MatchLineWord(std::string_view line) const {
+    const std::size_t n = mask_.size();
+    // The word has the mask's length only if the byte after those n bytes does
+    // not carry it on; whether it stops earlier is asked only of lines that fit.
+    if (n == 0 || line.size() < n || (line.size() > n && letters::IsLowerRussianByte(Byte(line[n]))))
+        return false;
+    const std::string_view word = line.substr(0, n);
+    if (!LettersFit(word)) return false;
+    for (char c : word)
+        if (!letters::IsLowerRussianByte(Byte(c))) return false;
     return !settings_.weight.enabled || PassesWeight(word);
 }
 

@@ -35,7 +35,7 @@ constexpr std::array<bool, 33> kChangingSums = MakeChangingSums();
 // True when the spacing rules would change the line: a separator byte, or a
 // blank beside another blank or beside one of the signs. Without branches per
 // byte, as most lines need no change and this is all they cost.
-bool NeedsSpacing(const std::string& line) {
+bool NeedsSpacing(std::string_view line) {
     const std::size_t n = line.size();
     if (n == 0) return false;
     const unsigned char* p = reinterpret_cast<const unsigned char*>(line.data());
@@ -74,7 +74,23 @@ void ApplySpacing(std::string& line) {
     line.resize(out);
 }
 
+// The position of the first byte after the word, not looking past the last
+// byte: where a blank between word and definition would stand.
+std::size_t WordEndBeforeLast(std::string_view line) {
+    std::size_t end = 0;
+    while (end < line.size() - 1 && letters::IsLowerRussianByte(Byte(line[end]))) ++end;
+    return end;
+}
+
 }  // namespace
+
+bool IsDictionaryForm(std::string_view line) {
+    if (line.empty()) return true;
+    if (kTables.cls[Byte(line[0])] & letters::kUpperRussian) return false;
+    if (NeedsSpacing(line)) return false;
+    const std::size_t end = WordEndBeforeLast(line);
+    return !(line[end] == ' ' && end != line.size() - 1);
+}
 
 void NormaliseLineInPlace(std::string& line) {
     if (NeedsSpacing(line)) ApplySpacing(line);
@@ -87,8 +103,7 @@ void NormaliseLineInPlace(std::string& line) {
 
     // A blank between the word and the definition goes, and the definition's
     // first byte is capitalised; a blank that ends the line stays.
-    std::size_t end = 0;
-    while (end < n - 1 && letters::IsLowerRussianByte(Byte(line[end]))) ++end;
+    const std::size_t end = WordEndBeforeLast(line);
     if (line[end] == ' ' && end != n - 1) {
         line.erase(end, 1);
         line[end] = UpperChar(line[end]);

@@ -2,36 +2,78 @@
 
 #include "engine/AnagramMatcher.h"
 #include "engine/MaskMatcher.h"
+#include "engine/TextLines.h"
 
 namespace vellumar {
 
-void SearchDictionary(std::string_view maskOrQuery, bool anagram, std::vector<std::string>& lines,
-                      const SearchSettings& s, const HitSink& sink) {
-    if (anagram) {
-        AnagramMatcher matcher(maskOrQuery, s.equivalences);
-        for (std::string& slot : lines) {
-            std::string line;
-            line.swap(slot);   // the slot keeps no memory; `line` frees it after this pass
-            if (line.empty()) continue;
-            NormaliseLineInPlace(line);
-            if (matcher.Match(line)) sink(line);
+namespace {
+
+// One dictionary's pass, line by line: the matchers are set up once, and a
+// line already in dictionary form is tested where it lies, without a copy.
+class DictionaryPass {
+public:
+    DictionaryPass(std::string_view maskOrQuery, bool anagram, const SearchSettings& s, const HitSink& sink)
+        : anagram_(anagram),
+          inWords_(s.mode != SearchMode::Definitions),
+          inDefinitions_(s.mode != SearchMode::Words),
+          mask_(maskOrQuery, s),
+          anagramMatcher_(maskOrQuery, s.equivalences),
+          sink_(sink) {}
+
+    void Line(std::string_view line) {
+        if (line.empty()) return;
+        // Normalising leaves the word of a line alone unless the line starts
+        // with a capital Russian letter, so a word-only test can reject such a
+        // line before any normalising: most lines of a pass end here.
+        const bool wordOnly = anagram_ || !inDefinitions_;
+        if (wordOnly && !IsUpperRussian(line[0])) {
+            if (anagram_ ? !anagramMatcher_.Match(line) : !mask_.MatchLineWord(line)) return;
+            sink_(Normalised(line));
+            return;
         }
-        return;
+        line = Normalised(line);
+        if (anagram_) {
+            if (anagramMatcher_.Match(line)) sink_(line);
+            return;
+        }
+        if (inWords_ && mask_.Match(WordPart(line))) sink_(line);
+        if (inDefinitions_ && mask_.ForEachFittingRun(DefinitionPart(line), [](std::string_view) { return false; }))
+            sink_(line);
     }
 
-    const MaskMatcher matcher(maskOrQuery, s);
-    const bool inWords = s.mode != SearchMode::Definitions;
-    const bool inDefinitions = s.mode != SearchMode::Words;
+private:
+    std::string_view Normalised(std::string_view line) {
+        if (IsDictionaryForm(line)) return line;
+        scratch_.assign(line);
+        NormaliseLineInPlace(scratch_);
+        return scratch_;
+    }
+
+    const bool anagram_;
+    const bool inWords_;
+    const bool inDefinitions_;
+    const MaskMatcher mask_;
+    AnagramMatcher anagramMatcher_;
+    const HitSink& sink_;
+    std::string scratch_;
+};
+
+}  // namespace
+
+void SearchDictionary(std::string_view maskOrQuery, bool anagram, std::vector<std::string>& lines,
+                      const SearchSettings& s, const HitSink& sink) {
+    DictionaryPass pass(maskOrQuery, anagram, s, sink);
     for (std::string& slot : lines) {
         std::string line;
-        line.swap(slot);
-        if (line.empty()) continue;
-        NormaliseLineInPlace(line);
-        if (inWords && matcher.Match(WordPart(line))) sink(line);
-        if (inDefinitions &&
-            matcher.ForEachFittingRun(DefinitionPart(line), [](std::string_view) { return false; }))
-            sink(line);
+        line.swap(slot);   // the slot keeps no memory; `line` frees it after this step
+        pass.Line(line);
     }
+}
+
+void SearchDictionaryText(std::string_view maskOrQuery, bool anagram, std::string_view text,
+                          const SearchSettings& s, const HitSink& sink) {
+    DictionaryPass pass(maskOrQuery, anagram, s, sink);
+    ForEachTextLine(text, [&pass](std::string_view line) { pass.Line(line); });
 }
 
 }  // namespace vellumar

@@ -20,6 +20,12 @@ using HitSink = std::function<void(std::string_view normalisedLine)>;
 void SearchDictionary(std::string_view maskOrQuery, bool anagram, std::vector<std::string>& lines,
                       const SearchSettings& s, const HitSink& sink);
 
+// The same pass over a whole dictionary text held in memory (an expanded
+// archive member), split into lines as SplitTextLines splits; no line is copied
+// unless it has to be put into dictionary form.
+void SearchDictionaryText(std::string_view maskOrQuery, bool anagram, std::string_view text,
+                          const SearchSettings& s, const HitSink& sink);
+
 // The words of a text file that fit the mask, lower-cased, in the order found,
 // repeats kept. An unreadable file is reported to the user and gives no words.
 std::vector<std::string> SearchFile(std::string_view mask, const std::string& path, const SearchSettings& s);

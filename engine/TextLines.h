@@ -2,14 +2,55 @@
 // Splitting text into lines the way dictionaries, members and notes are read:
 // CR LF, a lone CR or a lone LF each end a line, and a zero byte ends the text.
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vellumar {
 
-// A final line without a line break counts; a break at the very end adds no
-// empty line after it. Empty text gives no lines.
+namespace detail {
+// The first CR or LF in [p, end), or end; eight bytes at a time, as dictionary
+// lines are short and most of a pass is spent finding where they end.
+inline const char* FindLineBreak(const char* p, const char* end) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+    while (end - p >= 8) {
+        std::uint64_t v;
+        std::memcpy(&v, p, 8);
+        const std::uint64_t cr = v ^ (kOnes * '\r');
+        const std::uint64_t lf = v ^ (kOnes * '\n');
+        // Exact test for a zero byte in either word (no false hits).
+        const std::uint64_t zeroCr = ~(((cr & ~kHigh) + ~kHigh) | cr | ~kHigh);
+        const std::uint64_t zeroLf = ~(((lf & ~kHigh) + ~kHigh) | lf | ~kHigh);
+        if (const std::uint64_t hit = zeroCr | zeroLf) return p + (__builtin_ctzll(hit) >> 3);
+        p += 8;
+    }
+    while (p < end && *p != '\r' && *p != '\n') ++p;
+    return p;
+}
+}  // namespace detail
+
+// Calls `use(line)` for each line of `text`, as a view into it. A final line
+// without a line break counts; a break at the very end adds no empty line
+// after it. Empty text gives no lines.
+template <typename Use>
+void ForEachTextLine(std::string_view text, Use use) {
+    if (const void* zero = std::memchr(text.data(), '\0', text.size()))
+        text = text.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - text.data()));
+    std::size_t start = 0;
+    const std::size_t n = text.size();
+    while (start < n) {
+        std::size_t end =
+            static_cast<std::size_t>(detail::FindLineBreak(text.data() + start, text.data() + n) - text.data());
+        use(text.substr(start, end - start));
+        if (end < n && text[end] == '\r' && end + 1 < n && text[end + 1] == '\n') ++end;
+        start = end + 1;
+    }
+}
+
+// The lines of `text` as ForEachTextLine finds them.
 std::vector<std::string> SplitTextLines(std::string_view text);
 
 }  // namespace vellumar
