@@ -1,6 +1,10 @@
 #pragma once
 // Most-significant-bit-first reading of a member's stored bytes for the LZH and
 // LH5 decoders. Past the last stored byte the stream goes on with zero bits.
+//
+// The reader is a small value: a hot loop copies it into a local, so that its
+// state stays in registers while the loop stores output bytes (which the
+// compiler must otherwise assume may overwrite it), and copies it back after.
 
 #include "archive/DecoderFrame.h"
 
@@ -11,25 +15,20 @@ namespace vellumar {
 
 class BitReader {
 public:
-    explicit BitReader(ByteSource& source) : source_(source) {}
+    explicit BitReader(ByteSource& source)
+        : source_(&source), next_(source.Current()), limit_(next_ + source.Available()) {}
 
-    // Makes at least 57 bits available.
+    // Makes at least 56 bits available (and never more than 63).
     void Refill() {
-        if (count_ > 56) return;
-        if (source_.Available() >= 8) {
+        if (limit_ - next_ >= 8) {
             std::uint64_t v;
-            std::memcpy(&v, source_.Current(), 8);
-            v = __builtin_bswap64(v);
-            buffer_ |= v >> count_;
-            const unsigned bytes = (63 - count_) >> 3;
-            source_.Advance(bytes);
-            count_ += bytes * 8;
+            std::memcpy(&v, next_, 8);
+            buffer_ |= __builtin_bswap64(v) >> count_;
+            next_ += (63 - count_) >> 3;
+            count_ |= 56;  // count_ + 8 * whole bytes taken
             return;
         }
-        while (count_ <= 56) {
-            buffer_ |= std::uint64_t{source_.GetByte()} << (56 - count_);
-            count_ += 8;
-        }
+        RefillSlowly();
     }
 
     // The next n bits (1..32) without taking them; needs n available bits.
@@ -59,7 +58,22 @@ public:
     std::uint64_t Window() const { return buffer_; }
 
 private:
-    ByteSource& source_;
+    // Near the end of the source's block: byte by byte, through the source, which
+    // moves on to its next block. The bytes taken directly are handed back first.
+    void RefillSlowly() {
+        source_->Advance(static_cast<std::size_t>(next_ - source_->Current()));
+        while (count_ < 56) {
+            buffer_ |= std::uint64_t{source_->GetByte()} << (56 - count_);
+            count_ += 8;
+        }
+        next_ = source_->Current();
+        limit_ = next_ + source_->Available();
+    }
+
+    ByteSource* source_;
+    // The unread part of the source's current block, taken without telling the source.
+    const unsigned char* next_;
+    const unsigned char* limit_;
     std::uint64_t buffer_ = 0;
     unsigned count_ = 0;
 };

@@ -42,11 +42,13 @@ private:
     void ReadPtLengths(int nn, int countBits, int special);
     void ReadCLengths();
     void MakeTable(int nchar, const std::uint8_t* lengths, int tableBits, std::uint16_t* table);
-    unsigned DecodeC();
-    unsigned DecodePosition();
-    // Follows the tree below a lookup entry; `bit` is the window bit after the
-    // lookup bits, `nchar` the alphabet size.
-    unsigned Walk(unsigned j, std::uint64_t bit, unsigned nchar) const;
+    // Decodes symbols of the current block into the window until the block, the
+    // window's room or `wanted` bytes run out; returns the bytes written.
+    std::size_t DecodeSymbols(std::size_t wanted);
+    // Follows the tree below a lookup entry; `window` holds the bits (the next in
+    // the top position), `bit` is the one after the lookup bits, `nchar` the
+    // alphabet size.
+    unsigned Walk(unsigned j, std::uint64_t window, std::uint64_t bit, unsigned nchar) const;
 
     BitReader bits_;
     OutputWindow window_;
@@ -56,68 +58,84 @@ private:
     std::array<std::uint16_t, 1 << PositionTableBits> ptTable_{};
     std::array<std::uint16_t, TreeSize> left_{};
     std::array<std::uint16_t, TreeSize> right_{};
-    std::uint16_t blockLeft_ = 0;
+    std::uint32_t blockLeft_ = 0;  // symbols; the head is read when it reaches 0
 };
 
 void Lh5Decoder::Run(std::int64_t originalSize) {
     std::memset(window_.History(), ' ', RingSize);
-    std::int64_t count = 0;
-    while (count < originalSize) {
+    std::int64_t left = originalSize;
+    while (left > 0) {
         window_.MakeRoom();
-        bits_.Refill();
-        const unsigned c = DecodeC();
-        if (c < 256) {
-            window_.Literal(static_cast<unsigned char>(c));
-            ++count;
-            continue;
-        }
-        const unsigned length = c - MatchSymbolOffset;
-        const unsigned distance = DecodePosition();
-        window_.Copy(distance + 1, length);
-        count += length;
+        if (blockLeft_ == 0) ReadBlockHead();
+        const auto wanted = static_cast<std::size_t>(std::min<std::int64_t>(left, static_cast<std::int64_t>(window_.Room())));
+        // A final match may run past the size, making this negative: that ends it.
+        left -= static_cast<std::int64_t>(DecodeSymbols(wanted));
     }
     window_.Finish();
 }
 
-unsigned Lh5Decoder::Walk(unsigned j, std::uint64_t bit, unsigned nchar) const {
+std::size_t Lh5Decoder::DecodeSymbols(std::size_t wanted) {
+    // The hot state lives in locals: the output stores could alias members.
+    BitReader bits = bits_;
+    unsigned char* const begin = window_.Cursor();
+    unsigned char* const stop = begin + wanted;
+    unsigned char* out = begin;
+    std::uint32_t symbols = blockLeft_;
+    while (symbols != 0 && out < stop) {
+        --symbols;
+        // One refill covers a whole symbol: a literal/length code (at most 16
+        // bits), a position code (16) and its extra bits (12).
+        bits.Refill();
+        const unsigned entry = cTable_[bits.Peek(LiteralTableBits)];
+        unsigned c = entry & EntrySymbolMask;
+        unsigned length = entry >> EntrySymbolBits;
+        if (c >= static_cast<unsigned>(NC)) [[unlikely]] {
+            c = Walk(c, bits.Window(), std::uint64_t{1} << (63 - LiteralTableBits), NC);
+            length = cLen_[c];
+        }
+        bits.Skip(length);
+        if (c < 256) {
+            *out++ = static_cast<unsigned char>(c);
+            continue;
+        }
+        const unsigned matchLength = c - MatchSymbolOffset;
+        const unsigned pentry = ptTable_[bits.Peek(PositionTableBits)];
+        unsigned p = pentry & EntrySymbolMask;
+        unsigned plength = pentry >> EntrySymbolBits;
+        if (p >= static_cast<unsigned>(NP)) [[unlikely]] {
+            p = Walk(p, bits.Window(), std::uint64_t{1} << (63 - PositionTableBits), NP);
+            plength = ptLen_[p];
+        }
+        bits.Skip(plength);
+        unsigned distance = p;  // classes 0 and 1 carry no extra bits
+        if (p > 1) {
+            distance = (1u << (p - 1)) | bits.Peek(p - 1);
+            bits.Skip(p - 1);
+        }
+        OutputWindow::CopyMatch(out, distance + 1, matchLength);
+        out += matchLength;
+    }
+    blockLeft_ = symbols;
+    bits_ = bits;
+    window_.SetCursor(out);
+    return static_cast<std::size_t>(out - begin);
+}
+
+unsigned Lh5Decoder::Walk(unsigned j, std::uint64_t window, std::uint64_t bit, unsigned nchar) const {
     // A valid code needs at most 16 - lookup bits steps; walking past the 16-bit
     // window means the tree is broken.
     constexpr std::uint64_t lastBit = std::uint64_t{1} << (63 - 15);
     while (j >= nchar) {
         if (bit < lastBit || j >= static_cast<unsigned>(TreeSize)) throw ELZHBadDecodeTable();
-        j = (bits_.Window() & bit) ? right_[j] : left_[j];
+        j = (window & bit) ? right_[j] : left_[j];
         bit >>= 1;
     }
     return j;
 }
 
-unsigned Lh5Decoder::DecodeC() {
-    if (blockLeft_ == 0) {
-        ReadBlockHead();
-        bits_.Refill();
-    }
-    --blockLeft_;  // 16-bit: a size field of 0 runs for 65536 symbols
-    const unsigned entry = cTable_[bits_.Peek(LiteralTableBits)];
-    unsigned j = entry & EntrySymbolMask;
-    unsigned length = entry >> EntrySymbolBits;
-    if (j >= static_cast<unsigned>(NC)) {
-        j = Walk(j, std::uint64_t{1} << (63 - LiteralTableBits), NC);
-        length = cLen_[j];
-    }
-    bits_.Skip(length);
-    return j;
-}
-
-unsigned Lh5Decoder::DecodePosition() {
-    unsigned j = ptTable_[bits_.Peek(PositionTableBits)] & EntrySymbolMask;
-    if (j >= static_cast<unsigned>(NP)) j = Walk(j, std::uint64_t{1} << (63 - PositionTableBits), NP);
-    bits_.Skip(ptLen_[j]);
-    if (j == 0) return 0;
-    return (1u << (j - 1)) + bits_.Get(j - 1);
-}
-
 void Lh5Decoder::ReadBlockHead() {
-    blockLeft_ = static_cast<std::uint16_t>(bits_.Get(BlockSizeBits));
+    const std::uint32_t size = bits_.Get(BlockSizeBits);
+    blockLeft_ = size == 0 ? 1u << BlockSizeBits : size;  // 0 stands for 65536
     ReadPtLengths(NT, TBit, TSpecial);
     ReadCLengths();
     ReadPtLengths(NP, PBit, -1);
@@ -173,7 +191,7 @@ void Lh5Decoder::ReadCLengths() {
     while (i < n) {
         bits_.Ensure(32);
         unsigned c = ptTable_[bits_.Peek(PositionTableBits)] & EntrySymbolMask;
-        if (c >= static_cast<unsigned>(NT)) c = Walk(c, std::uint64_t{1} << (63 - PositionTableBits), NT);
+        if (c >= static_cast<unsigned>(NT)) c = Walk(c, bits_.Window(), std::uint64_t{1} << (63 - PositionTableBits), NT);
         bits_.Skip(ptLen_[c]);
         if (c <= 2) {
             int zeros = 1;

@@ -6,6 +6,7 @@
 
 #include "archive/DecoderFrame.h"
 
+#include <cstdint>
 #include <cstring>
 #include <memory>
 
@@ -31,14 +32,37 @@ public:
     // Copies `length` bytes starting `back` bytes behind the write position
     // (1 <= back <= history), byte by byte in effect, so it may overlap itself.
     void Copy(std::size_t back, std::size_t length) {
-        unsigned char* dst = buffer_.get() + write_;
+        CopyMatch(buffer_.get() + write_, back, length);
+        write_ += length;
+    }
+
+    // For decoders that keep the write position in a local while they run:
+    // the position, the room before the next MakeRoom is due, and the way back.
+    unsigned char* Cursor() { return buffer_.get() + write_; }
+    std::size_t Room() const { return limit_ - write_; }
+    void SetCursor(unsigned char* p) { write_ = static_cast<std::size_t>(p - buffer_.get()); }
+
+    // Copy() on a bare pointer. It may write up to 7 bytes past the match, into
+    // the slack.
+    static void CopyMatch(unsigned char* dst, std::size_t back, std::size_t length) {
         const unsigned char* src = dst - back;
         if (back >= 8) {
             for (std::size_t i = 0; i < length; i += 8) std::memcpy(dst + i, src + i, 8);
-        } else {
-            for (std::size_t i = 0; i < length; ++i) dst[i] = src[i];
+            return;
         }
-        write_ += length;
+        // A period under 8. Each 8-byte move, loaded before it is stored, settles
+        // one more period; once 8 bytes are settled the moves go 8 at a time from
+        // a whole number of periods back that is at least 8 bytes.
+        std::size_t i = 0;
+        do {
+            std::uint64_t v;
+            std::memcpy(&v, dst + i - back, 8);
+            std::memcpy(dst + i, &v, 8);
+            i += back;
+        } while (i < length && i < 8);
+        constexpr unsigned char stride[8] = {0, 8, 8, 9, 8, 10, 12, 14};
+        const std::size_t step = stride[back];
+        for (; i < length; i += 8) std::memcpy(dst + i, dst + i - step, 8);
     }
     // Hands the rest of the output to the sink.
     void Finish() {
