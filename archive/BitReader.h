@@ -21,14 +21,23 @@ public:
     // Makes at least 56 bits available (and never more than 63).
     void Refill() {
         if (limit_ - next_ >= 8) {
-            std::uint64_t v;
-            std::memcpy(&v, next_, 8);
-            buffer_ |= __builtin_bswap64(v) >> count_;
-            next_ += (63 - count_) >> 3;
-            count_ |= 56;  // count_ + 8 * whole bytes taken
+            RefillQuickly();
             return;
         }
         RefillSlowly();
+    }
+    // How many Refill() calls in a row may be RefillQuickly() instead: each takes
+    // at most 7 bytes and needs 8 in the block.
+    std::size_t QuickRefills() const {
+        const std::ptrdiff_t bytes = limit_ - next_;
+        return bytes < 8 ? 0 : static_cast<std::size_t>(bytes - 8) / 7 + 1;
+    }
+    void RefillQuickly() {
+        std::uint64_t v;
+        std::memcpy(&v, next_, 8);
+        buffer_ |= __builtin_bswap64(v) >> count_;
+        next_ += (63 - count_) >> 3;
+        count_ |= 56;  // count_ + 8 * whole bytes taken
     }
 
     // The next n bits (1..32) without taking them; needs n available bits.

@@ -80,12 +80,9 @@ std::size_t Lh5Decoder::DecodeSymbols(std::size_t wanted) {
     unsigned char* const begin = window_.Cursor();
     unsigned char* const stop = begin + wanted;
     unsigned char* out = begin;
-    std::uint32_t symbols = blockLeft_;
-    while (symbols != 0 && out < stop) {
-        --symbols;
-        // One refill covers a whole symbol: a literal/length code (at most 16
-        // bits), a position code (16) and its extra bits (12).
-        bits.Refill();
+    // One symbol, after a refill: that covers a literal/length code (at most 16
+    // bits), a position code (16) and its extra bits (12).
+    auto symbol = [&]() __attribute__((always_inline)) {
         const unsigned entry = cTable_[bits.Peek(LiteralTableBits)];
         unsigned c = entry & EntrySymbolMask;
         unsigned length = entry >> EntrySymbolBits;
@@ -96,7 +93,7 @@ std::size_t Lh5Decoder::DecodeSymbols(std::size_t wanted) {
         bits.Skip(length);
         if (c < 256) {
             *out++ = static_cast<unsigned char>(c);
-            continue;
+            return;
         }
         const unsigned matchLength = c - MatchSymbolOffset;
         const unsigned pentry = ptTable_[bits.Peek(PositionTableBits)];
@@ -114,6 +111,24 @@ std::size_t Lh5Decoder::DecodeSymbols(std::size_t wanted) {
         }
         OutputWindow::CopyMatch(out, distance + 1, matchLength);
         out += matchLength;
+    };
+    std::uint32_t symbols = blockLeft_;
+    while (symbols != 0 && out < stop) {
+        // Runs of symbols whose refills need no test for the end of the source's block.
+        const auto run = static_cast<std::uint32_t>(std::min<std::size_t>(symbols, bits.QuickRefills()));
+        if (run == 0) {
+            bits.Refill();
+            symbol();
+            --symbols;
+            continue;
+        }
+        std::uint32_t k = run;
+        while (k != 0 && out < stop) {
+            --k;
+            bits.RefillQuickly();
+            symbol();
+        }
+        symbols -= run - k;
     }
     blockLeft_ = symbols;
     bits_ = bits;
@@ -245,7 +260,14 @@ void Lh5Decoder::MakeTable(int nchar, const std::uint8_t* lengths, int tableBits
         std::uint32_t k = start[len];
         const std::uint32_t next = k + weight[len];
         if (len <= tableBits) {
-            std::fill(table + k, table + next, Entry(static_cast<unsigned>(ch), static_cast<unsigned>(len)));
+            const std::uint16_t entry = Entry(static_cast<unsigned>(ch), static_cast<unsigned>(len));
+            if (next - k >= 4) {
+                // Runs of 4 and more start on a multiple of 4: fill by words.
+                const std::uint64_t four = entry * 0x0001000100010001ull;
+                for (std::uint32_t at = k; at < next; at += 4) std::memcpy(table + at, &four, 8);
+            } else {
+                std::fill(table + k, table + next, entry);
+            }
         } else {
             std::uint16_t* p = &table[k >> jut];
             for (int step = len - tableBits; step > 0; --step) {
