@@ -52,7 +52,13 @@ unsigned ByteSource::NextBlock() {
         const std::int64_t b = a + unread_;
         std::int32_t percent = static_cast<std::int32_t>(b <= 100000 ? a * 100 / b : a / (b / 100));
         (*progress_)(percent);
-        if (percent == -1) return 0;  // the handler aborts: looks like the end of data
+        if (percent == -1) {
+            // The handler aborts: this block is dropped and, as at the end of
+            // the data, every later byte reads as 0.
+            end_ = 0;
+            unread_ = 0;
+            return 0;
+        }
     }
     std::this_thread::yield();
     endFlag_ = false;
