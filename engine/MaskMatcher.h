@@ -2,6 +2,7 @@
 // The mask test with everything that does not change from line to line worked
 // out once: the fold table and, after its first use, the weight filter's value.
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -22,6 +23,14 @@ public:
     // word first: most lines fail on a letter long before its end.
     bool MatchLineWord(std::string_view line) const;
 
+    // A first look for MatchLineWord, one table lookup: false only for lines
+    // whose byte at the mask's first known letter can't fit there, which is
+    // most lines of a member.
+    bool MayMatchLineWord(std::string_view line) const {
+        return keyPosition_ == kNoKey ||
+               (line.size() > keyPosition_ && keyAccepts_[letters::Byte(line[keyPosition_])]);
+    }
+
     // Calls `fit(run)` for each run of Russian letters in `text` that fits, in
     // order, while `fit` returns true; returns whether any run fitted.
     template <typename Fit>
@@ -32,10 +41,14 @@ private:
     bool LettersFit(std::string_view word) const;
     bool PassesWeight(std::string_view word) const;
 
+    static constexpr std::size_t kNoKey = static_cast<std::size_t>(-1);
+
     std::string_view mask_;
     const SearchSettings& settings_;
     const std::uint8_t* fold_;
     mutable std::optional<int> weightValue_;
+    std::size_t keyPosition_ = kNoKey;        // the mask's first byte that is no blank
+    std::array<bool, 256> keyAccepts_{};      // the word bytes that fit there
 };
 
 template <typename Fit>

@@ -9,7 +9,15 @@ using letters::Byte;
 using letters::kTables;
 
 MaskMatcher::MaskMatcher(std::string_view mask, const SearchSettings& settings)
-    : mask_(mask), settings_(settings), fold_(FoldTable(settings.equivalences)) {}
+    : mask_(mask), settings_(settings), fold_(FoldTable(settings.equivalences)) {
+    for (std::size_t i = 0; i < mask_.size(); ++i) {
+        const std::uint8_t m = fold_[Byte(mask_[i])];
+        if (m == ' ') continue;
+        keyPosition_ = i;
+        for (int b = 0; b < 256; ++b) keyAccepts_[b] = kTables.upper[fold_[b]] == m;
+        break;
+    }
+}
 
 bool MaskMatcher::LettersFit(std::string_view word) const {
     for (std::size_t i = 0; i < word.size(); ++i) {

@@ -16,6 +16,7 @@ public:
         : anagram_(anagram),
           inWords_(s.mode != SearchMode::Definitions),
           inDefinitions_(s.mode != SearchMode::Words),
+          wordOnly_(anagram || !inDefinitions_),
           mask_(maskOrQuery, s),
           anagramMatcher_(maskOrQuery, s.equivalences),
           sink_(sink) {}
@@ -24,13 +25,22 @@ public:
         if (line.empty()) return;
         // Normalising leaves the word of a line alone unless the line starts
         // with a capital Russian letter, so a word-only test can reject such a
-        // line before any normalising: most lines of a pass end here.
-        const bool wordOnly = anagram_ || !inDefinitions_;
-        if (wordOnly && !IsUpperRussian(line[0])) {
-            if (anagram_ ? !anagramMatcher_.Match(line) : !mask_.MatchLineWord(line)) return;
-            sink_(Normalised(line));
+        // line before any normalising. Most lines of a pass end at the first
+        // look, so that much stays small enough to inline into the line loop.
+        if (wordOnly_ && !IsUpperRussian(line[0])) {
+            if (anagram_ || mask_.MayMatchLineWord(line)) WordOnlyLine(line);
             return;
         }
+        AnyLine(line);
+    }
+
+private:
+    [[gnu::noinline]] void WordOnlyLine(std::string_view line) {
+        if (anagram_ ? !anagramMatcher_.Match(line) : !mask_.MatchLineWord(line)) return;
+        sink_(Normalised(line));
+    }
+
+    [[gnu::noinline]] void AnyLine(std::string_view line) {
         line = Normalised(line);
         if (anagram_) {
             if (anagramMatcher_.Match(line)) sink_(line);
@@ -41,7 +51,6 @@ public:
             sink_(line);
     }
 
-private:
     std::string_view Normalised(std::string_view line) {
         if (IsDictionaryForm(line)) return line;
         scratch_.assign(line);
@@ -52,6 +61,7 @@ private:
     const bool anagram_;
     const bool inWords_;
     const bool inDefinitions_;
+    const bool wordOnly_;
     const MaskMatcher mask_;
     AnagramMatcher anagramMatcher_;
     const HitSink& sink_;
