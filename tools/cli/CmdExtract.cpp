@@ -4,10 +4,10 @@
 #include "archive/MemoryStream.h"
 #include "engine/Exception.h"
 #include "tools/cli/Command.h"
+#include "tools/cli/Output.h"
 #include "tools/cli/Encoding.h"
 
 #include <cstdio>
-#include <iostream>
 #include <new>
 
 namespace vellumar::cli {
@@ -25,15 +25,15 @@ int RunExtract(const std::vector<std::string>& args) {
         TArchive archive;
         archive.ExpandMember(args[0], out, member);
     } catch (const Exception& e) {
-        std::cerr << e.ClassName() << ": " << e.what() << '\n';
+        WriteErr(std::string(e.ClassName()) + ": " + e.what() + "\n");
         return kExitFailure;
     } catch (const std::bad_alloc&) {
-        std::cerr << "EOutOfMemory: Out of memory\n";
+        WriteErr("EOutOfMemory: Out of memory\n");
         return kExitFailure;
     }
     const std::string& data = out.Data();
     if (std::fwrite(data.data(), 1, data.size(), stdout) != data.size() || std::fflush(stdout) != 0) {
-        std::cerr << "EWriteError: Stream write error\n";
+        WriteErr("EWriteError: Stream write error\n");
         return kExitFailure;
     }
     return kExitOk;

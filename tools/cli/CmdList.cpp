@@ -4,10 +4,10 @@
 #include "archive/ArchiveFormat.h"
 #include "engine/Exception.h"
 #include "tools/cli/Command.h"
+#include "tools/cli/Output.h"
 #include "tools/cli/Encoding.h"
 
 #include <cstdio>
-#include <iostream>
 #include <string>
 
 namespace vellumar::cli {
@@ -20,7 +20,7 @@ int RunList(const std::vector<std::string>& args) {
     try {
         listing = TArchive().ListMembers(args[0]);
     } catch (const Exception& e) {
-        std::cerr << e.ClassName() << ": " << e.what() << '\n';
+        WriteErr(std::string(e.ClassName()) + ": " + e.what() + "\n");
         return kExitFailure;
     }
     std::printf("%-20s %-6s %10s %10s %-10s %6s\n", "Name", "Method", "Original", "Compressed", "Checksum",

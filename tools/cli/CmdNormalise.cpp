@@ -1,11 +1,11 @@
 // vellumar-cli normalise: dictionary lines on stdin, their dictionary form on stdout.
 
 #include <cstdio>
-#include <iostream>
 #include <string>
 
 #include "engine/Letters.h"
 #include "tools/cli/Command.h"
+#include "tools/cli/Output.h"
 
 namespace vellumar::cli {
 
@@ -52,12 +52,12 @@ int RunNormalise(const std::vector<std::string>& args) {
         }
     }
     if (std::ferror(stdin)) {
-        std::cerr << "vellumar-cli: cannot read standard input\n";
+        WriteErr("vellumar-cli: cannot read standard input\n");
         return kExitFailure;
     }
     if (open) Emit(line);
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::cerr << "vellumar-cli: cannot write standard output\n";
+        WriteErr("vellumar-cli: cannot write standard output\n");
         return kExitFailure;
     }
     return kExitOk;

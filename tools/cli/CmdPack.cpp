@@ -2,13 +2,13 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iostream>
 #include <sstream>
 #include <string>
 
 #include "engine/Exception.h"
 #include "engine/TextLines.h"
 #include "tools/cli/Command.h"
+#include "tools/cli/Output.h"
 #include "tools/cli/Encoding.h"
 #include "tools/pack/ArchiveWriter.h"
 #include "tools/pack/DictionaryPacker.h"
@@ -72,24 +72,26 @@ bool InputLines(const PackOptions& options, const std::string& text, std::vector
             continue;
         }
         if (++bad <= kMaxReportedLines)
-            std::cerr << "vellumar-cli: " << options.input << ':' << i + 1 << ": "
-                      << DescribeBadCharacter(lines[i], offset) << '\n';
+            WriteErr("vellumar-cli: " + options.input + ':' + std::to_string(i + 1) + ": " +
+                     DescribeBadCharacter(lines[i], offset) + '\n');
     }
     if (bad == 0) return true;
     if (bad > kMaxReportedLines)
-        std::cerr << "vellumar-cli: ... and " << bad - kMaxReportedLines << " more such lines\n";
-    std::cerr << "vellumar-cli: " << bad << (bad == 1 ? " line" : " lines")
-              << " cannot be converted to cp1251; nothing written\n";
+        WriteErr("vellumar-cli: ... and " + std::to_string(bad - kMaxReportedLines) + " more such lines\n");
+    WriteErr("vellumar-cli: " + std::to_string(bad) + (bad == 1 ? " line" : " lines") +
+             " cannot be converted to cp1251; nothing written\n");
     return false;
 }
 
 void PrintSummary(const PackOptions& options, const pack::PackSummary& s, int members) {
-    std::cerr << "packed " << s.packed << " lines into " << options.output << " (" << MethodName(options.method) << ", "
-              << members << " members)\n"
-              << "skipped " << s.Skipped() << " lines: " << s.noWord << " without a word, " << s.tooShort
-              << " shorter than " << pack::MinWordLength << " letters, " << s.tooLong << " longer than "
-              << pack::MaxWordLength << " letters\n"
-              << "dropped " << s.duplicates << " duplicates; ignored " << s.empty << " empty lines\n";
+    using std::to_string;
+    WriteErr("packed " + to_string(s.packed) + " lines into " + options.output + " (" +
+             MethodName(options.method) + ", " + to_string(members) + " members)\n" +
+             "skipped " + to_string(s.Skipped()) + " lines: " + to_string(s.noWord) + " without a word, " +
+             to_string(s.tooShort) + " shorter than " + to_string(pack::MinWordLength) + " letters, " +
+             to_string(s.tooLong) + " longer than " + to_string(pack::MaxWordLength) + " letters\n" +
+             "dropped " + to_string(s.duplicates) + " duplicates; ignored " + to_string(s.empty) +
+             " empty lines\n");
 }
 
 int RunPack(const std::vector<std::string>& args) {
@@ -130,7 +132,7 @@ int RunPack(const std::vector<std::string>& args) {
 
     std::string text;
     if (!ReadWholeFile(options.input, text)) {
-        std::cerr << "vellumar-cli: cannot read " << options.input << '\n';
+        WriteErr("vellumar-cli: cannot read " + options.input + '\n');
         return kExitFailure;
     }
     std::vector<std::string> lines;

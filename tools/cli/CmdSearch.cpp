@@ -1,7 +1,6 @@
 // vellumar-cli search: the search of the main window over a directory's dictionaries.
 
 #include <cstdio>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +14,7 @@
 #include "engine/Letters.h"
 #include "engine/Messages.h"
 #include "tools/cli/Command.h"
+#include "tools/cli/Output.h"
 #include "tools/cli/Encoding.h"
 
 namespace vellumar::cli {
@@ -22,17 +22,6 @@ namespace vellumar::cli {
 namespace {
 
 constexpr const char* kName = "search";
-
-// Messages of the core go to standard error as UTF-8, one line per line.
-void PrintMessage(const std::string& cp1251) {
-    std::string text = Cp1251ToUtf8(cp1251);
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        out += text[i];
-    }
-    std::cerr << out << '\n';
-}
 
 struct Options {
     QueryKind kind = QueryKind::Mask;
@@ -141,7 +130,7 @@ int RunSearchCommand(const std::vector<std::string>& args) {
         if (!error.empty()) return UsageError(kName, error);
     }
 
-    const MessageHandler previous = SetMessageHandler(PrintMessage);
+    const MessageHandler previous = SetMessageHandler(PrintMessageToStderr);
     struct Restore {
         MessageHandler handler;
         ~Restore() { SetMessageHandler(handler); }
@@ -159,9 +148,9 @@ int RunSearchCommand(const std::vector<std::string>& args) {
         out += o.raw ? entry : Cp1251ToUtf8(entry);
         out += '\n';
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::cerr << "vellumar-cli: cannot write standard output\n";
+    WriteOut(out);
+    if (!FinishOut()) {
+        WriteErr("vellumar-cli: cannot write standard output\n");
         return kExitFailure;
     }
     if (outcome.entries.empty()) {

@@ -1,7 +1,6 @@
 // vellumar-cli stats: the statistics window's counts over a directory's dictionaries.
 
 #include <cstdio>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -11,6 +10,7 @@
 #include "app/Statistics.h"
 #include "engine/Messages.h"
 #include "tools/cli/Command.h"
+#include "tools/cli/Output.h"
 #include "tools/cli/Encoding.h"
 
 namespace vellumar::cli {
@@ -18,14 +18,6 @@ namespace vellumar::cli {
 namespace {
 
 constexpr const char* kName = "stats";
-
-void PrintMessage(const std::string& cp1251) {
-    std::string text = Cp1251ToUtf8(cp1251);
-    std::string out;
-    for (char c : text)
-        if (c != '\r') out += c;
-    std::cerr << out << '\n';
-}
 
 int RunStats(const std::vector<std::string>& args) {
     std::string dir;
@@ -37,7 +29,7 @@ int RunStats(const std::vector<std::string>& args) {
         }
     }
 
-    const MessageHandler previous = SetMessageHandler(PrintMessage);
+    const MessageHandler previous = SetMessageHandler(PrintMessageToStderr);
     struct Restore {
         MessageHandler handler;
         ~Restore() { SetMessageHandler(handler); }
@@ -45,7 +37,8 @@ int RunStats(const std::vector<std::string>& args) {
 
     const DictionaryCatalogue catalogue = ScanDictionaries(dir.empty() ? ProgramDirectory() : dir);
     if (catalogue.empty()) {
-        std::cout << Cp1251ToUtf8(texts::NoDictionaries) << '\n';
+        WriteOut(Cp1251ToUtf8(texts::NoDictionaries) + "\n");
+        FinishOut();
         return kExitFailure;
     }
     Statistics stats;
@@ -57,9 +50,8 @@ int RunStats(const std::vector<std::string>& args) {
     for (int n = MinCountedLength; n <= MaxCountedLength + 1; ++n) out += LengthLabel(stats, n) + "\n";
     out += "\xCF\xEE \xE1\xF3\xEA\xE2\xE0\xEC\n";
     for (int j = 1; j <= LetterCount; ++j) out += LetterLabel(stats, j) + "\n";
-    std::cout << Cp1251ToUtf8(out);
-    std::cout.flush();
-    return std::cout ? kExitOk : kExitFailure;
+    WriteOut(Cp1251ToUtf8(out));
+    return FinishOut() ? kExitOk : kExitFailure;
 }
 
 const CommandRegistration registration({

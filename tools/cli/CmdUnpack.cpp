@@ -1,12 +1,12 @@
 // vellumar-cli unpack: a dictionary archive back into a plain-text dictionary.
 
 #include <cstdio>
-#include <iostream>
 #include <string>
 
 #include "archive/Archive.h"
 #include "archive/MemoryStream.h"
 #include "tools/cli/Command.h"
+#include "tools/cli/Output.h"
 #include "tools/cli/Encoding.h"
 #include "tools/pack/DictionaryPacker.h"
 
@@ -54,7 +54,7 @@ int RunUnpack(const std::vector<std::string>& args) {
     }
     if (utf8) out = Cp1251ToUtf8(out);
     if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) {
-        std::cerr << "vellumar-cli: cannot write standard output\n";
+        WriteErr("vellumar-cli: cannot write standard output\n");
         return kExitFailure;
     }
     return kExitOk;
