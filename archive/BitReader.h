@@ -32,12 +32,14 @@ public:
         const std::ptrdiff_t bytes = limit_ - next_;
         return bytes < 8 ? 0 : static_cast<std::size_t>(bytes - 8) / 7 + 1;
     }
+    // Also right while the count carries junk (see SkipLow): only its low six
+    // bits are read.
     void RefillQuickly() {
         std::uint64_t v;
         std::memcpy(&v, next_, 8);
-        buffer_ |= __builtin_bswap64(v) >> count_;
-        next_ += (63 - count_) >> 3;
-        count_ |= 56;  // count_ + 8 * whole bytes taken
+        buffer_ |= __builtin_bswap64(v) >> (count_ & 63);
+        next_ += (~count_ & 63) >> 3;  // whole bytes that fit: (63 - count) / 8
+        count_ |= 56;  // count + 8 * whole bytes taken
     }
 
     // The next n bits (1..32) without taking them; needs n available bits.
@@ -46,6 +48,16 @@ public:
         buffer_ <<= n;
         count_ -= n;
     }
+    // For a hot loop: takes as many bits as the low six bits of `entry` say,
+    // whatever lies above them, so a table entry holding a code length there needs
+    // no masking. The count (never above 63) then keeps junk above its own low six
+    // bits until Settle(); meanwhile only RefillQuickly, Peek, Window, Skip and
+    // SkipLow may be used.
+    void SkipLow(unsigned entry) {
+        buffer_ <<= (entry & 63);
+        count_ -= entry;
+    }
+    void Settle() { count_ &= 63; }
     std::uint32_t Get(unsigned n) {
         if (n == 0) return 0;
         if (count_ < n) Refill();

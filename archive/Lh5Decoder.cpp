@@ -21,15 +21,40 @@ using namespace lh5;
 
 constexpr int TreeSize = 2 * NC;  // nodes of the codes longer than their lookup width
 
-// A lookup entry holds a symbol (or, for a code longer than the lookup width, the
-// tree node to walk from) in its low bits and the code length in its high bits,
-// so a short code needs no second look-up. Tree nodes and the lengths of
-// single-symbol codes carry length 0.
-constexpr unsigned EntrySymbolBits = 11;
-constexpr unsigned EntrySymbolMask = (1u << EntrySymbolBits) - 1;
+// A lookup entry holds the code length in its low six bits, where the bit
+// reader's SkipLow takes it unmasked, and above them a symbol (or, for a code
+// longer than the lookup width, the tree node to walk from), so a short code
+// needs no second look-up. Tree nodes and the lengths of single-symbol codes
+// carry length 0.
+constexpr unsigned EntryLengthBits = 6;
 constexpr std::uint16_t Entry(unsigned symbol, unsigned length) {
-    return static_cast<std::uint16_t>(symbol | length << EntrySymbolBits);
+    return static_cast<std::uint16_t>(symbol << EntryLengthBits | length);
 }
+constexpr unsigned EntrySymbol(unsigned entry) { return entry >> EntryLengthBits; }
+// An entry of the pair table may instead hold two literals whose codes together
+// fit in the lookup width: the top bit set, the bytes in bits 8 to 23, the total
+// length in the low bits. Any other entry is one of the lookup table's.
+constexpr std::uint32_t PairFlag = 1u << 31;
+constexpr std::uint32_t PairEntry(unsigned first, unsigned second, unsigned length) {
+    return PairFlag | (first | second << 8) << 8 | length;
+}
+// An entry of the position table holds, where the position code and its extra
+// bits fit in the lookup width, the distance back (1..8192) from bit 16 up and
+// their total length in the low bits; elsewhere the top bit and the lookup
+// table's entry.
+constexpr std::uint32_t PartialPosition = 1u << 31;
+
+// Stores `n` copies of `entry`, four at a time.
+inline void FillPairEntries(std::uint32_t* p, unsigned n, std::uint32_t entry) {
+    const std::uint64_t two = entry * 0x0000000100000001ull;
+    for (; n >= 4; n -= 4, p += 4) {
+        std::memcpy(p, &two, 8);
+        std::memcpy(p + 2, &two, 8);
+    }
+    for (; n != 0; --n) *p++ = entry;
+}
+
+[[noreturn, gnu::noinline, gnu::cold]] void ThrowBadTable() { throw ELZHBadDecodeTable(); }
 
 class Lh5Decoder {
 public:
@@ -45,17 +70,39 @@ private:
     // Decodes symbols of the current block into the window until the block, the
     // window's room or `wanted` bytes run out; returns the bytes written.
     std::size_t DecodeSymbols(std::size_t wanted);
+    // Up to `count` symbols (at least 1), each after a quick refill, stopping
+    // early once `out` reaches `stop`; returns how many it decoded. Out of line
+    // and free of calls that return, so that its state fits in registers.
+    template <bool withPairs>
+    __attribute__((noinline)) std::uint32_t DecodeQuickly(BitReader& reader, unsigned char*& cursor,
+                                                          unsigned char* stop, std::uint32_t count);
+    // One symbol, after a refill: that covers a literal/length code (at most 16
+    // bits), a position code (16) and its extra bits (12).
+    __attribute__((always_inline)) void DecodeOne(BitReader& bits, unsigned char*& out) const {
+        DecodeEntry(bits, out, cTable_[bits.Peek(LiteralTableBits)]);
+    }
+    // The same, given the symbol's lookup entry.
+    __attribute__((always_inline)) void DecodeEntry(BitReader& bits, unsigned char*& out, unsigned entry) const;
+    // Fills pairs_ from cTable_.
+    void MakePairs();
+    // Fills positions_ from ptTable_.
+    void MakePositions();
     // Follows the tree below a lookup entry; `window` holds the bits (the next in
     // the top position), `bit` is the one after the lookup bits, `nchar` the
     // alphabet size.
-    unsigned Walk(unsigned j, std::uint64_t window, std::uint64_t bit, unsigned nchar) const;
+    __attribute__((always_inline)) unsigned Walk(unsigned j, std::uint64_t window, std::uint64_t bit,
+                                                 unsigned nchar) const;
 
     BitReader bits_;
     OutputWindow window_;
     std::array<std::uint8_t, NC> cLen_{};
     std::array<std::uint16_t, 1 << LiteralTableBits> cTable_{};
+    // Left uninitialised: filled at each block head that sets usePairs_.
+    std::array<std::uint32_t, 1 << LiteralTableBits> pairs_;
+    bool usePairs_ = false;
     std::array<std::uint8_t, NT> ptLen_{};
     std::array<std::uint16_t, 1 << PositionTableBits> ptTable_{};
+    std::array<std::uint32_t, 1 << PositionTableBits> positions_;  // filled at each block head
     std::array<std::uint16_t, TreeSize> left_{};
     std::array<std::uint16_t, TreeSize> right_{};
     std::uint32_t blockLeft_ = 0;  // symbols; the head is read when it reaches 0
@@ -80,55 +127,18 @@ std::size_t Lh5Decoder::DecodeSymbols(std::size_t wanted) {
     unsigned char* const begin = window_.Cursor();
     unsigned char* const stop = begin + wanted;
     unsigned char* out = begin;
-    // One symbol, after a refill: that covers a literal/length code (at most 16
-    // bits), a position code (16) and its extra bits (12).
-    auto symbol = [&]() __attribute__((always_inline)) {
-        const unsigned entry = cTable_[bits.Peek(LiteralTableBits)];
-        unsigned c = entry & EntrySymbolMask;
-        unsigned length = entry >> EntrySymbolBits;
-        if (c >= static_cast<unsigned>(NC)) [[unlikely]] {
-            c = Walk(c, bits.Window(), std::uint64_t{1} << (63 - LiteralTableBits), NC);
-            length = cLen_[c];
-        }
-        bits.Skip(length);
-        if (c < 256) {
-            *out++ = static_cast<unsigned char>(c);
-            return;
-        }
-        const unsigned matchLength = c - MatchSymbolOffset;
-        const unsigned pentry = ptTable_[bits.Peek(PositionTableBits)];
-        unsigned p = pentry & EntrySymbolMask;
-        unsigned plength = pentry >> EntrySymbolBits;
-        if (p >= static_cast<unsigned>(NP)) [[unlikely]] {
-            p = Walk(p, bits.Window(), std::uint64_t{1} << (63 - PositionTableBits), NP);
-            plength = ptLen_[p];
-        }
-        bits.Skip(plength);
-        unsigned distance = p;  // classes 0 and 1 carry no extra bits
-        if (p > 1) {
-            distance = (1u << (p - 1)) | bits.Peek(p - 1);
-            bits.Skip(p - 1);
-        }
-        OutputWindow::CopyMatch(out, distance + 1, matchLength);
-        out += matchLength;
-    };
     std::uint32_t symbols = blockLeft_;
     while (symbols != 0 && out < stop) {
         // Runs of symbols whose refills need no test for the end of the source's block.
         const auto run = static_cast<std::uint32_t>(std::min<std::size_t>(symbols, bits.QuickRefills()));
         if (run == 0) {
             bits.Refill();
-            symbol();
+            DecodeOne(bits, out);
+            bits.Settle();
             --symbols;
             continue;
         }
-        std::uint32_t k = run;
-        while (k != 0 && out < stop) {
-            --k;
-            bits.RefillQuickly();
-            symbol();
-        }
-        symbols -= run - k;
+        symbols -= usePairs_ ? DecodeQuickly<true>(bits, out, stop, run) : DecodeQuickly<false>(bits, out, stop, run);
     }
     blockLeft_ = symbols;
     bits_ = bits;
@@ -136,12 +146,80 @@ std::size_t Lh5Decoder::DecodeSymbols(std::size_t wanted) {
     return static_cast<std::size_t>(out - begin);
 }
 
-unsigned Lh5Decoder::Walk(unsigned j, std::uint64_t window, std::uint64_t bit, unsigned nchar) const {
+template <bool withPairs>
+std::uint32_t Lh5Decoder::DecodeQuickly(BitReader& reader, unsigned char*& cursor, unsigned char* stop,
+                                        std::uint32_t count) {
+    BitReader bits = reader;
+    unsigned char* out = cursor;
+    std::uint32_t left = count;
+    // While two more symbols may come and two bytes fit, one look-up may give both.
+    unsigned char* const pairStop = stop - 1;
+    while (withPairs && left >= 2 && out < pairStop) {
+        bits.RefillQuickly();
+        const std::uint32_t entry = pairs_[bits.Peek(LiteralTableBits)];
+        if (entry >= PairFlag) {
+            bits.SkipLow(entry);
+            out[0] = static_cast<unsigned char>(entry >> 8);
+            out[1] = static_cast<unsigned char>(entry >> 16);
+            out += 2;
+            left -= 2;
+            continue;
+        }
+        DecodeEntry(bits, out, entry);
+        --left;
+    }
+    while (left != 0 && out < stop) {
+        bits.RefillQuickly();
+        DecodeOne(bits, out);
+        --left;
+    }
+    bits.Settle();
+    reader = bits;
+    cursor = out;
+    return count - left;
+}
+
+inline void Lh5Decoder::DecodeEntry(BitReader& bits, unsigned char*& out, unsigned entry) const {
+    if (entry >= Entry(NC, 0)) [[unlikely]] {
+        const unsigned c = Walk(EntrySymbol(entry), bits.Window(), std::uint64_t{1} << (63 - LiteralTableBits), NC);
+        entry = Entry(c, cLen_[c]);
+    }
+    bits.SkipLow(entry);
+    if (entry < Entry(256, 0)) {
+        *out++ = static_cast<unsigned char>(EntrySymbol(entry));
+        return;
+    }
+    const unsigned matchLength = EntrySymbol(entry) - MatchSymbolOffset;
+    const std::uint32_t position = positions_[bits.Peek(PositionTableBits)];
+    std::size_t back;
+    if (position < PartialPosition) {
+        bits.SkipLow(position);
+        back = position >> 16;
+    } else {
+        unsigned pentry = position & 0xFFFF;
+        if (pentry >= Entry(NP, 0)) [[unlikely]] {
+            const unsigned p = Walk(EntrySymbol(pentry), bits.Window(), std::uint64_t{1} << (63 - PositionTableBits), NP);
+            pentry = Entry(p, ptLen_[p]);
+        }
+        bits.SkipLow(pentry);
+        const unsigned p = EntrySymbol(pentry);
+        unsigned distance = p;  // classes 0 and 1 carry no extra bits
+        if (p > 1) {
+            distance = (1u << (p - 1)) | bits.Peek(p - 1);
+            bits.Skip(p - 1);
+        }
+        back = distance + 1;
+    }
+    OutputWindow::CopyMatch(out, back, matchLength);
+    out += matchLength;
+}
+
+inline unsigned Lh5Decoder::Walk(unsigned j, std::uint64_t window, std::uint64_t bit, unsigned nchar) const {
     // A valid code needs at most 16 - lookup bits steps; walking past the 16-bit
     // window means the tree is broken.
     constexpr std::uint64_t lastBit = std::uint64_t{1} << (63 - 15);
     while (j >= nchar) {
-        if (bit < lastBit || j >= static_cast<unsigned>(TreeSize)) throw ELZHBadDecodeTable();
+        if (bit < lastBit || j >= static_cast<unsigned>(TreeSize)) ThrowBadTable();
         j = (window & bit) ? right_[j] : left_[j];
         bit >>= 1;
     }
@@ -154,6 +232,25 @@ void Lh5Decoder::ReadBlockHead() {
     ReadPtLengths(NT, TBit, TSpecial);
     ReadCLengths();
     ReadPtLengths(NP, PBit, -1);
+    MakePositions();
+}
+
+void Lh5Decoder::MakePositions() {
+    constexpr unsigned bits = PositionTableBits;
+    for (unsigned i = 0; i < (1u << bits); ++i) {
+        const unsigned entry = ptTable_[i];
+        const unsigned p = EntrySymbol(entry);
+        const unsigned length = entry & 63;
+        const unsigned extra = p > 1 ? p - 1 : 0;
+        std::uint32_t position = PartialPosition | entry;
+        if (p < static_cast<unsigned>(NP) && length + extra <= bits) {
+            // The extra bits follow the code within the look-up bits.
+            const unsigned low = ((i << length) & ((1u << bits) - 1)) >> (bits - extra);
+            const unsigned distance = p > 1 ? (1u << extra | low) : p;
+            position = (distance + 1) << 16 | (length + extra);
+        }
+        positions_[i] = position;
+    }
 }
 
 void Lh5Decoder::ReadPtLengths(int nn, int countBits, int special) {
@@ -163,7 +260,7 @@ void Lh5Decoder::ReadPtLengths(int nn, int countBits, int special) {
         const unsigned c = bits_.Get(countBits);
         if (c >= static_cast<unsigned>(nn)) throw ELZHBadDecodeTable();
         std::fill(ptLen_.begin(), ptLen_.end(), 0);
-        std::fill(ptTable_.begin(), ptTable_.end(), static_cast<std::uint16_t>(c));
+        std::fill(ptTable_.begin(), ptTable_.end(), Entry(c, 0));
         return;
     }
     if (n > nn) throw ELZHBadDecodeTable();
@@ -198,14 +295,15 @@ void Lh5Decoder::ReadCLengths() {
         const unsigned c = bits_.Get(CBit);
         if (c >= static_cast<unsigned>(NC)) throw ELZHBadDecodeTable();
         std::fill(cLen_.begin(), cLen_.end(), 0);
-        std::fill(cTable_.begin(), cTable_.end(), static_cast<std::uint16_t>(c));
+        std::fill(cTable_.begin(), cTable_.end(), Entry(c, 0));
+        usePairs_ = false;
         return;
     }
     if (n > NC) throw ELZHBadDecodeTable();
     int i = 0;
     while (i < n) {
         bits_.Ensure(32);
-        unsigned c = ptTable_[bits_.Peek(PositionTableBits)] & EntrySymbolMask;
+        unsigned c = EntrySymbol(ptTable_[bits_.Peek(PositionTableBits)]);
         if (c >= static_cast<unsigned>(NT)) c = Walk(c, bits_.Window(), std::uint64_t{1} << (63 - PositionTableBits), NT);
         bits_.Skip(ptLen_[c]);
         if (c <= 2) {
@@ -221,6 +319,53 @@ void Lh5Decoder::ReadCLengths() {
     }
     std::fill(cLen_.begin() + i, cLen_.end(), 0);
     MakeTable(NC, cLen_.data(), LiteralTableBits, cTable_.data());
+    // Pairs save a few instructions a symbol: worth finding in a long block only.
+    // A table of no codes at all has none.
+    constexpr std::uint32_t pairsRepaid = 8192;
+    usePairs_ = blockLeft_ >= pairsRepaid && (cTable_[0] & 63) != 0;
+    if (usePairs_) MakePairs();
+}
+
+void Lh5Decoder::MakePairs() {
+    constexpr unsigned size = 1u << LiteralTableBits;
+    // The table holds the codes by length, shortest first, then the tree roots:
+    // the codes of up to n bits end at known[n].
+    unsigned known[LiteralTableBits + 1] = {};
+    for (unsigned j = 0; j < size;) {
+        const unsigned length = cTable_[j] & 63;
+        if (length == 0) break;
+        j += size >> length;
+        known[length] = j;
+    }
+    for (unsigned n = 1; n <= LiteralTableBits; ++n) known[n] = std::max(known[n], known[n - 1]);
+
+    for (unsigned i = 0; i < size;) {
+        const unsigned first = cTable_[i];
+        const unsigned firstLength = first & 63;
+        if (firstLength == 0) {  // a tree root
+            pairs_[i++] = first;
+            continue;
+        }
+        // The entries of the first code differ in the bits after it, which start
+        // the second code's look-up: where they hold a whole literal code, a pair.
+        const unsigned run = size >> firstLength;
+        std::uint32_t* const entries = pairs_.data() + i;
+        unsigned o = 0;
+        if (first < Entry(256, 0)) {
+            const unsigned whole = known[LiteralTableBits - firstLength] >> firstLength;
+            while (o < whole) {
+                const unsigned second = cTable_[o << firstLength];
+                const unsigned step = run >> (second & 63);
+                const std::uint32_t entry = second < Entry(256, 0)
+                    ? PairEntry(EntrySymbol(first), EntrySymbol(second), firstLength + (second & 63))
+                    : first;
+                FillPairEntries(entries + o, step, entry);
+                o += step;
+            }
+        }
+        FillPairEntries(entries + o, run - o, first);
+        i += run;
+    }
 }
 
 void Lh5Decoder::MakeTable(int nchar, const std::uint8_t* lengths, int tableBits, std::uint16_t* table) {
@@ -269,18 +414,26 @@ void Lh5Decoder::MakeTable(int nchar, const std::uint8_t* lengths, int tableBits
                 std::fill(table + k, table + next, entry);
             }
         } else {
-            std::uint16_t* p = &table[k >> jut];
-            for (int step = len - tableBits; step > 0; --step) {
-                if (*p == 0) {
-                    if (avail >= static_cast<unsigned>(TreeSize)) throw ELZHBadDecodeTable();
-                    right_[avail] = left_[avail] = 0;
-                    *p = static_cast<std::uint16_t>(avail++);
-                }
-                if (*p >= TreeSize) throw ELZHBadDecodeTable();
-                p = (k & mask) ? &right_[*p] : &left_[*p];
+            // The lookup slot holds its tree's root as an entry, the nodes hold bare indices.
+            auto newNode = [&] {
+                if (avail >= static_cast<unsigned>(TreeSize)) throw ELZHBadDecodeTable();
+                right_[avail] = left_[avail] = 0;
+                return avail++;
+            };
+            std::uint16_t& slot = table[k >> jut];
+            if (slot == 0) slot = Entry(newNode(), 0);
+            unsigned node = EntrySymbol(slot);
+            for (int step = len - tableBits;;) {
+                if (node >= static_cast<unsigned>(TreeSize)) throw ELZHBadDecodeTable();
+                std::uint16_t& child = (k & mask) ? right_[node] : left_[node];
                 k <<= 1;
+                if (--step == 0) {
+                    child = static_cast<std::uint16_t>(ch);
+                    break;
+                }
+                if (child == 0) child = static_cast<std::uint16_t>(newNode());
+                node = child;
             }
-            *p = static_cast<std::uint16_t>(ch);
         }
         start[len] = next;
     }
