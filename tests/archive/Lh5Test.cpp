@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace vellumar::test {
 namespace {
 
@@ -88,6 +90,69 @@ TEST(Lh5, BitsWantedPastTheStoredBytesAreZeroNotTheNextMember) {
     next.stored = "\xFF\xFF\xFF";
     next.expanded = next.stored;
     EXPECT_EQ(Expand(ArchiveBuilder().Add(lh5).Add(next).Build(), "5.dic"), "aaaaa\xFF\xFF\xFF");
+}
+
+// A block of `symbols` symbols: literals 'a' (code 0) and 'b' (10), and matches
+// of 3 (11) at distances of class 3 (code 0 and 2 extra bits) or class 13 (1 and
+// 12 bits); sixteen from the middle on are literals. `text` is the expansion so
+// far, after the ring's 8192 starting spaces; the block's bytes are added to it.
+// Returns where the middle literals start in `text`.
+std::size_t MixedBlock(BitWriter& w, std::uint16_t symbols, std::mt19937& rng, std::string& text) {
+    w.Put(symbols, 16);
+    w.Put(5, TBit);  // code-length code: symbols 2 (0), 3 (10), 4 (11)
+    for (int len : {0, 0, 1}) w.Put(static_cast<std::uint32_t>(len), 3);
+    w.Put(0, 2);
+    for (int len : {2, 2}) w.Put(static_cast<std::uint32_t>(len), 3);
+    w.Put(257, CBit);  // 'a' 1 bit, 'b' 2, symbol 256 2; 2 + 9 bits are 20 + n zeros
+    w.Put(0, 1);
+    w.Put(97 - 20, CBit);
+    w.Put(2, 2);
+    w.Put(3, 2);
+    w.Put(0, 1);
+    w.Put(256 - 99 - 20, CBit);
+    w.Put(3, 2);
+    w.Put(NP, PBit);
+    for (int p = 0; p < NP; ++p) w.Put(p == 3 || p == 13 ? 1 : 0, 3);
+    std::size_t middle = 0;
+    for (int i = 0; i < symbols; ++i) {
+        if (i == symbols / 2) middle = text.size();
+        const unsigned pick = i >= symbols / 2 && i < symbols / 2 + 16 ? rng() % 7 : rng() % 10;
+        if (pick < 4) {
+            w.Put(0, 1);
+            text += 'a';
+        } else if (pick < 7) {
+            w.Put(2, 2);
+            text += 'b';
+        } else {
+            w.Put(3, 2);
+            const bool far = pick == 9;
+            const std::uint32_t extra = rng() % (far ? 4096 : 4);
+            w.Put(far ? 1 : 0, 1);
+            w.Put(extra, far ? 12 : 2);
+            const std::size_t back = (far ? 4096 : 4) + extra + 1;
+            for (int k = 0; k < 3; ++k) text += text[text.size() - back];
+        }
+    }
+    return middle;
+}
+
+// Long blocks decode two literals at a look-up: a pair never runs past the end
+// of its block (the blocks have odd lengths), of the member or of the output
+// window's room.
+TEST(Lh5, LongBlocksEndExactlyWhereTheyShould) {
+    std::mt19937 rng(11);
+    BitWriter w;
+    std::string text(RingSize, ' ');
+    std::size_t middle = 0;
+    for (std::uint16_t symbols : {9001, 30001, 40001}) middle = MixedBlock(w, symbols, rng, text);
+    text.erase(0, RingSize);
+    middle -= RingSize;
+    ASSERT_GT(text.size(), 65536u + 8192u);
+    EXPECT_EQ(Lh5(w.Bytes(), static_cast<std::int32_t>(text.size()), text), text);
+    for (std::size_t size = middle + 4; size < middle + 12; ++size) {
+        const std::string expected = text.substr(0, size);
+        EXPECT_EQ(Lh5(w.Bytes(), static_cast<std::int32_t>(size), expected), expected) << size;
+    }
 }
 
 TEST(Lh5, AllZeroLengthsPass) {
