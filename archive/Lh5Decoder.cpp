@@ -31,28 +31,11 @@ constexpr std::uint16_t Entry(unsigned symbol, unsigned length) {
     return static_cast<std::uint16_t>(symbol << EntryLengthBits | length);
 }
 constexpr unsigned EntrySymbol(unsigned entry) { return entry >> EntryLengthBits; }
-// An entry of the pair table may instead hold two literals whose codes together
-// fit in the lookup width: the top bit set, the bytes in bits 8 to 23, the total
-// length in the low bits. Any other entry is one of the lookup table's.
-constexpr std::uint32_t PairFlag = 1u << 31;
-constexpr std::uint32_t PairEntry(unsigned first, unsigned second, unsigned length) {
-    return PairFlag | (first | second << 8) << 8 | length;
-}
 // An entry of the position table holds, where the position code and its extra
 // bits fit in the lookup width, the distance back (1..8192) from bit 16 up and
 // their total length in the low bits; elsewhere the top bit and the lookup
 // table's entry.
 constexpr std::uint32_t PartialPosition = 1u << 31;
-
-// Stores `n` copies of `entry`, four at a time.
-inline void FillPairEntries(std::uint32_t* p, unsigned n, std::uint32_t entry) {
-    const std::uint64_t two = entry * 0x0000000100000001ull;
-    for (; n >= 4; n -= 4, p += 4) {
-        std::memcpy(p, &two, 8);
-        std::memcpy(p + 2, &two, 8);
-    }
-    for (; n != 0; --n) *p++ = entry;
-}
 
 [[noreturn, gnu::noinline, gnu::cold]] void ThrowBadTable() { throw ELZHBadDecodeTable(); }
 
@@ -73,18 +56,11 @@ private:
     // Up to `count` symbols (at least 1), each after a quick refill, stopping
     // early once `out` reaches `stop`; returns how many it decoded. Out of line
     // and free of calls that return, so that its state fits in registers.
-    template <bool withPairs>
     __attribute__((noinline)) std::uint32_t DecodeQuickly(BitReader& reader, unsigned char*& cursor,
                                                           unsigned char* stop, std::uint32_t count);
     // One symbol, after a refill: that covers a literal/length code (at most 16
     // bits), a position code (16) and its extra bits (12).
-    __attribute__((always_inline)) void DecodeOne(BitReader& bits, unsigned char*& out) const {
-        DecodeEntry(bits, out, cTable_[bits.Peek(LiteralTableBits)]);
-    }
-    // The same, given the symbol's lookup entry.
-    __attribute__((always_inline)) void DecodeEntry(BitReader& bits, unsigned char*& out, unsigned entry) const;
-    // Fills pairs_ from cTable_.
-    void MakePairs();
+    __attribute__((always_inline)) void DecodeOne(BitReader& bits, unsigned char*& out) const;
     // Fills positions_ from ptTable_.
     void MakePositions();
     // Follows the tree below a lookup entry; `window` holds the bits (the next in
@@ -97,9 +73,6 @@ private:
     OutputWindow window_;
     std::array<std::uint8_t, NC> cLen_{};
     std::array<std::uint16_t, 1 << LiteralTableBits> cTable_{};
-    // Left uninitialised: filled at each block head that sets usePairs_.
-    std::array<std::uint32_t, 1 << LiteralTableBits> pairs_;
-    bool usePairs_ = false;
     std::array<std::uint8_t, NT> ptLen_{};
     std::array<std::uint16_t, 1 << PositionTableBits> ptTable_{};
     std::array<std::uint32_t, 1 << PositionTableBits> positions_;  // filled at each block head
@@ -138,7 +111,7 @@ std::size_t Lh5Decoder::DecodeSymbols(std::size_t wanted) {
             --symbols;
             continue;
         }
-        symbols -= usePairs_ ? DecodeQuickly<true>(bits, out, stop, run) : DecodeQuickly<false>(bits, out, stop, run);
+        symbols -= DecodeQuickly(bits, out, stop, run);
     }
     blockLeft_ = symbols;
     bits_ = bits;
@@ -146,28 +119,11 @@ std::size_t Lh5Decoder::DecodeSymbols(std::size_t wanted) {
     return static_cast<std::size_t>(out - begin);
 }
 
-template <bool withPairs>
 std::uint32_t Lh5Decoder::DecodeQuickly(BitReader& reader, unsigned char*& cursor, unsigned char* stop,
                                         std::uint32_t count) {
     BitReader bits = reader;
     unsigned char* out = cursor;
     std::uint32_t left = count;
-    // While two more symbols may come and two bytes fit, one look-up may give both.
-    unsigned char* const pairStop = stop - 1;
-    while (withPairs && left >= 2 && out < pairStop) {
-        bits.RefillQuickly();
-        const std::uint32_t entry = pairs_[bits.Peek(LiteralTableBits)];
-        if (entry >= PairFlag) {
-            bits.SkipLow(entry);
-            out[0] = static_cast<unsigned char>(entry >> 8);
-            out[1] = static_cast<unsigned char>(entry >> 16);
-            out += 2;
-            left -= 2;
-            continue;
-        }
-        DecodeEntry(bits, out, entry);
-        --left;
-    }
     while (left != 0 && out < stop) {
         bits.RefillQuickly();
         DecodeOne(bits, out);
@@ -179,7 +135,8 @@ std::uint32_t Lh5Decoder::DecodeQuickly(BitReader& reader, unsigned char*& curso
     return count - left;
 }
 
-inline void Lh5Decoder::DecodeEntry(BitReader& bits, unsigned char*& out, unsigned entry) const {
+inline void Lh5Decoder::DecodeOne(BitReader& bits, unsigned char*& out) const {
+    unsigned entry = cTable_[bits.Peek(LiteralTableBits)];
     if (entry >= Entry(NC, 0)) [[unlikely]] {
         const unsigned c = Walk(EntrySymbol(entry), bits.Window(), std::uint64_t{1} << (63 - LiteralTableBits), NC);
         entry = Entry(c, cLen_[c]);
@@ -296,7 +253,6 @@ void Lh5Decoder::ReadCLengths() {
         if (c >= static_cast<unsigned>(NC)) throw ELZHBadDecodeTable();
         std::fill(cLen_.begin(), cLen_.end(), 0);
         std::fill(cTable_.begin(), cTable_.end(), Entry(c, 0));
-        usePairs_ = false;
         return;
     }
     if (n > NC) throw ELZHBadDecodeTable();
@@ -319,53 +275,6 @@ void Lh5Decoder::ReadCLengths() {
     }
     std::fill(cLen_.begin() + i, cLen_.end(), 0);
     MakeTable(NC, cLen_.data(), LiteralTableBits, cTable_.data());
-    // Pairs save a few instructions a symbol: worth finding in a long block only.
-    // A table of no codes at all has none.
-    constexpr std::uint32_t pairsRepaid = 8192;
-    usePairs_ = blockLeft_ >= pairsRepaid && (cTable_[0] & 63) != 0;
-    if (usePairs_) MakePairs();
-}
-
-void Lh5Decoder::MakePairs() {
-    constexpr unsigned size = 1u << LiteralTableBits;
-    // The table holds the codes by length, shortest first, then the tree roots:
-    // the codes of up to n bits end at known[n].
-    unsigned known[LiteralTableBits + 1] = {};
-    for (unsigned j = 0; j < size;) {
-        const unsigned length = cTable_[j] & 63;
-        if (length == 0) break;
-        j += size >> length;
-        known[length] = j;
-    }
-    for (unsigned n = 1; n <= LiteralTableBits; ++n) known[n] = std::max(known[n], known[n - 1]);
-
-    for (unsigned i = 0; i < size;) {
-        const unsigned first = cTable_[i];
-        const unsigned firstLength = first & 63;
-        if (firstLength == 0) {  // a tree root
-            pairs_[i++] = first;
-            continue;
-        }
-        // The entries of the first code differ in the bits after it, which start
-        // the second code's look-up: where they hold a whole literal code, a pair.
-        const unsigned run = size >> firstLength;
-        std::uint32_t* const entries = pairs_.data() + i;
-        unsigned o = 0;
-        if (first < Entry(256, 0)) {
-            const unsigned whole = known[LiteralTableBits - firstLength] >> firstLength;
-            while (o < whole) {
-                const unsigned second = cTable_[o << firstLength];
-                const unsigned step = run >> (second & 63);
-                const std::uint32_t entry = second < Entry(256, 0)
-                    ? PairEntry(EntrySymbol(first), EntrySymbol(second), firstLength + (second & 63))
-                    : first;
-                FillPairEntries(entries + o, step, entry);
-                o += step;
-            }
-        }
-        FillPairEntries(entries + o, run - o, first);
-        i += run;
-    }
 }
 
 void Lh5Decoder::MakeTable(int nchar, const std::uint8_t* lengths, int tableBits, std::uint16_t* table) {

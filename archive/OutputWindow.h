@@ -52,8 +52,7 @@ public:
         }
         // A period under 8. Each 8-byte move, loaded before it is stored, settles
         // one more period; once 8 bytes are settled the moves go 8 at a time from
-        // a whole number of periods back that is at least 8 bytes. A match no
-        // longer than its period, common in sorted word lists, takes one move.
+        // a whole number of periods back that is at least 8 bytes.
         std::size_t i = 0;
         do {
             std::uint64_t v;
@@ -61,7 +60,6 @@ public:
             std::memcpy(dst + i, &v, 8);
             i += back;
         } while (i < length && i < 8);
-        if (i >= length) return;
         static constexpr unsigned char stride[8] = {0, 8, 8, 9, 8, 10, 12, 14};
         const std::size_t step = stride[back];
         for (; i < length; i += 8) std::memcpy(dst + i, dst + i - step, 8);

@@ -136,9 +136,8 @@ std::size_t MixedBlock(BitWriter& w, std::uint16_t symbols, std::mt19937& rng, s
     return middle;
 }
 
-// Long blocks decode two literals at a look-up: a pair never runs past the end
-// of its block (the blocks have odd lengths), of the member or of the output
-// window's room.
+// Runs of quickly decoded symbols never go past the end of their block, of the
+// member or of the output window's room; near and far positions both resolve.
 TEST(Lh5, LongBlocksEndExactlyWhereTheyShould) {
     std::mt19937 rng(11);
     BitWriter w;
