@@ -7,7 +7,6 @@
 
 #include "app/AppMessages.h"
 #include "app/FileIO.h"
-#include "app/LineBatches.h"
 #include "app/ProgramDirectory.h"
 #include "archive/Archive.h"
 #include "archive/MemoryStream.h"
@@ -91,12 +90,15 @@ DictionaryCatalogue ScanDictionaries(const std::string& directory) {
     return catalogue;
 }
 
-std::vector<std::string> ReadArchiveMemberLines(const std::string& archivePath, const std::string& member) {
+std::string ReadArchiveMemberText(const std::string& archivePath, const std::string& member) {
     TArchive archive;
     TMemoryStream stream;
     archive.ExpandMember(archivePath, stream, member);
-    stream.Rewind();
-    return stream.ReadLines();
+    return stream.Data();
+}
+
+std::vector<std::string> ReadArchiveMemberLines(const std::string& archivePath, const std::string& member) {
+    return SplitTextLines(ReadArchiveMemberText(archivePath, member));
 }
 
 bool ReadPlainTextLines(const std::string& path, std::vector<std::string>& lines) {
@@ -108,33 +110,15 @@ bool ReadPlainTextLines(const std::string& path, std::vector<std::string>& lines
     return true;
 }
 
-std::string LoadDictionaryText(const DictionaryEntry& entry, std::size_t maskLength) {
-    if (entry.IsArchive()) {
-        try {
-            TArchive archive;
-            TMemoryStream stream;
-            archive.ExpandMember(entry.FilePath(), stream, std::to_string(maskLength) + ".dic");
-            return stream.Data();
-        } catch (const std::bad_alloc&) {
-            throw;
-        } catch (const std::exception&) {
-            ShowMessage(texts::CannotReadArchive);
-            return {};
-        }
-    }
-    std::optional<std::string> content = ReadWholeFile(entry.FilePath());
-    if (!content) {
-        ShowMessage(texts::CannotReadPlainText);
+std::string LoadArchiveMemberText(const DictionaryEntry& entry, std::size_t maskLength) {
+    try {
+        return ReadArchiveMemberText(entry.FilePath(), std::to_string(maskLength) + ".dic");
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception&) {
+        ShowMessage(texts::CannotReadArchive);
         return {};
     }
-    const std::string_view lines = AfterFirstLine(*content);
-    if (lines.empty()) return {};
-    content->erase(0, static_cast<std::size_t>(lines.data() - content->data()));
-    return std::move(*content);
-}
-
-std::vector<std::string> LoadDictionaryLines(const DictionaryEntry& entry, std::size_t maskLength) {
-    return SplitTextLines(LoadDictionaryText(entry, maskLength));
 }
 
 }  // namespace vellumar

@@ -31,13 +31,13 @@ inline constexpr std::size_t MaxPlainTitleLength = 64 * 1024;
 // other file is titled by its own first line. Shows no messages.
 DictionaryCatalogue ScanDictionaries(const std::string& directory);
 
-// The text to search for a mask of `maskLength` letters: an archive's member
-// "<maskLength>.dic", or a plain-text file after its title line. A dictionary
-// that can't be read is reported to the user and gives no text.
-std::string LoadDictionaryText(const DictionaryEntry& entry, std::size_t maskLength);
+// The text to search for a mask of `maskLength` letters in an archive entry:
+// its member "<maskLength>.dic". A member that can't be read is reported to the
+// user and gives no text.
+std::string LoadArchiveMemberText(const DictionaryEntry& entry, std::size_t maskLength);
 
-// The same text split into lines.
-std::vector<std::string> LoadDictionaryLines(const DictionaryEntry& entry, std::size_t maskLength);
+// An archive's member "<name>" as text; throws what the reader throws.
+std::string ReadArchiveMemberText(const std::string& archivePath, const std::string& member);
 
 // An archive's member "<name>" as text lines; throws what the reader throws.
 std::vector<std::string> ReadArchiveMemberLines(const std::string& archivePath, const std::string& member);

@@ -53,8 +53,8 @@ struct FileCloser {
 
 }  // namespace
 
-bool ForEachFileLineBatch(const std::string& path, bool skipFirstLine,
-                          const std::function<void(std::vector<std::string>&)>& use) {
+bool ForEachFileTextChunk(const std::string& path, bool skipFirstLine,
+                          const std::function<void(std::string_view)>& use) {
     std::unique_ptr<std::FILE, FileCloser> f(std::fopen(path.c_str(), "rb"));
     if (!f) return false;
     std::string carry;
@@ -66,7 +66,7 @@ bool ForEachFileLineBatch(const std::string& path, bool skipFirstLine,
             ready = AfterFirstLine(ready);
             title = false;
         }
-        ForEachLineBatch(ready, use);
+        if (!ready.empty()) use(ready);
         carry.erase(0, length);
     };
     std::vector<char> block(64 * 1024);
@@ -86,6 +86,11 @@ bool ForEachFileLineBatch(const std::string& path, bool skipFirstLine,
     if (std::ferror(f.get())) return false;
     if (!carry.empty()) deliver(carry.size());
     return true;
+}
+
+bool ForEachFileLineBatch(const std::string& path, bool skipFirstLine,
+                          const std::function<void(std::vector<std::string>&)>& use) {
+    return ForEachFileTextChunk(path, skipFirstLine, [&use](std::string_view text) { ForEachLineBatch(text, use); });
 }
 
 std::string_view AfterFirstLine(std::string_view text) {

@@ -57,13 +57,12 @@ SearchOutcome RunSearch(const DictionaryCatalogue& catalogue, QueryKind kind, st
         const HitSink sink = [&hits](std::string_view line) { hits.emplace_back(line); };
         for (const DictionaryEntry& entry : catalogue) {
             if (!entry.checked) continue;
-            const auto search = [&](std::vector<std::string>& lines) {
-                SearchDictionary(outcome.query, anagram, lines, settings, sink);
+            const auto search = [&](std::string_view text) {
+                SearchDictionaryText(outcome.query, anagram, text, settings, sink);
             };
             if (entry.IsArchive()) {
-                SearchDictionaryText(outcome.query, anagram, LoadDictionaryText(entry, outcome.query.size()),
-                                     settings, sink);
-            } else if (!ForEachFileLineBatch(entry.FilePath(), true, search)) {
+                search(LoadArchiveMemberText(entry, outcome.query.size()));
+            } else if (!ForEachFileTextChunk(entry.FilePath(), true, search)) {
                 ShowMessage(texts::CannotReadPlainText);
             }
             ++outcome.searched;

@@ -73,7 +73,7 @@ void BM_ExpandSpellingFiveLetterMember(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        std::string text = LoadDictionaryText(SpellingOnly().front(), 5);
+        std::string text = LoadArchiveMemberText(SpellingOnly().front(), 5);
         benchmark::DoNotOptimize(text.data());
     }
 }
