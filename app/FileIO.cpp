@@ -9,15 +9,6 @@
 
 namespace vellumar {
 
-namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-}  // namespace
-
 std::optional<std::string> ReadWholeFile(const std::string& path) {
     File f(std::fopen(path.c_str(), "rb"));
     if (!f) return std::nullopt;

@@ -3,11 +3,19 @@
 // as results rather than exceptions: the callers show their own messages.
 
 #include <cstddef>
+#include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace vellumar {
+
+// A stdio file closed when it goes out of scope.
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
 
 // The whole content, or nothing when the file can't be opened or read
 // (a directory in its place included).

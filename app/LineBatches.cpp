@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "app/FileIO.h"
 #include "engine/TextLines.h"
 
 namespace vellumar {
@@ -47,15 +48,11 @@ std::size_t CompleteLinesLength(std::string_view text) {
     return 0;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 }  // namespace
 
 bool ForEachFileTextChunk(const std::string& path, bool skipFirstLine,
                           const std::function<void(std::string_view)>& use) {
-    std::unique_ptr<std::FILE, FileCloser> f(std::fopen(path.c_str(), "rb"));
+    File f(std::fopen(path.c_str(), "rb"));
     if (!f) return false;
     std::string carry;
     bool title = skipFirstLine;
