@@ -53,4 +53,62 @@ void ForEachTextLine(std::string_view text, Use use) {
 // The lines of `text` as ForEachTextLine finds them.
 std::vector<std::string> SplitTextLines(std::string_view text);
 
+// The same lines for a text that arrives in pieces (a stream of any size):
+// feeding the pieces in turn and then finishing gives what ForEachTextLine
+// gives for the whole text.
+class TextLineStream {
+public:
+    // Calls `use(line)` for each line the piece ends; false once a zero byte
+    // has ended the text, after which further pieces are ignored.
+    template <typename Use>
+    bool Feed(std::string_view piece, Use use);
+
+    // Calls `use(line)` for a last line that no line break ended.
+    template <typename Use>
+    void Finish(Use use) {
+        if (!partial_.empty()) use(std::string_view(partial_));
+        partial_.clear();
+    }
+
+private:
+    std::string partial_;   // the bytes of a line whose end has not arrived yet
+    bool afterCr_ = false;  // the last piece ended in CR: an LF next ends no line
+    bool ended_ = false;
+};
+
+template <typename Use>
+bool TextLineStream::Feed(std::string_view piece, Use use) {
+    if (ended_) return false;
+    if (const void* zero = std::memchr(piece.data(), '\0', piece.size())) {
+        piece = piece.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - piece.data()));
+        ended_ = true;
+    }
+    const char* p = piece.data();
+    const char* const end = p + piece.size();
+    if (afterCr_ && p < end) {
+        if (*p == '\n') ++p;
+        afterCr_ = false;
+    }
+    while (p < end) {
+        const char* brk = detail::FindLineBreak(p, end);
+        if (brk == end) {
+            partial_.append(p, end);
+            break;
+        }
+        if (partial_.empty()) {
+            use(std::string_view(p, static_cast<std::size_t>(brk - p)));
+        } else {
+            partial_.append(p, brk);
+            use(std::string_view(partial_));
+            partial_.clear();
+        }
+        p = brk + 1;
+        if (*brk == '\r') {
+            if (p == end) afterCr_ = true;
+            else if (*p == '\n') ++p;
+        }
+    }
+    return !ended_;
+}
+
 }  // namespace vellumar

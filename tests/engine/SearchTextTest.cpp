@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <string_view>
 
 #include "engine/Exception.h"
 #include "engine/Search.h"
@@ -138,5 +140,30 @@ TEST(TextLines, SplitMatchesAPlainByteWalkAtEveryAlignment) {
         }
         if (pending) expected.push_back(current);
         ASSERT_EQ(SplitTextLines(text), expected) << "round " << round;
+    }
+}
+
+TEST(TextLines, StreamedInAnyPiecesGivesTheLinesOfTheWhole) {
+    std::mt19937 rng(11);
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        const std::size_t length = rng() % 40;
+        for (std::size_t i = 0; i < length; ++i) {
+            const unsigned r = rng() % 12;
+            text += r < 2 ? '\r' : r < 4 ? '\n' : r == 4 && rng() % 4 == 0 ? '\0' : static_cast<char>('a' + r);
+        }
+        std::vector<std::string> streamed;
+        const auto add = [&streamed](std::string_view line) { streamed.emplace_back(line); };
+        TextLineStream stream;
+        for (std::size_t pos = 0; pos < text.size();) {
+            const std::size_t size = std::min<std::size_t>(text.size() - pos, rng() % 5);
+            const bool more = stream.Feed(std::string_view(text).substr(pos, size), add);
+            // Once a zero byte has been fed, the stream says so and takes no more.
+            ASSERT_EQ(more, std::string_view(text).substr(0, pos + size).find('\0') == std::string_view::npos)
+                << "round " << round;
+            pos += size;
+        }
+        stream.Finish(add);
+        ASSERT_EQ(streamed, SplitTextLines(text)) << "round " << round;
     }
 }

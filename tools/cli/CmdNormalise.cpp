@@ -2,8 +2,10 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "engine/Letters.h"
+#include "engine/TextLines.h"
 #include "tools/cli/Command.h"
 #include "tools/cli/Output.h"
 
@@ -11,51 +13,29 @@ namespace vellumar::cli {
 
 namespace {
 
-void Emit(std::string& line) {
-    NormaliseLineInPlace(line);
-    line += '\n';
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    line.clear();
-}
-
-// Lines end at CR LF, a lone CR or a lone LF, and a zero byte ends the text,
-// as dictionaries are read. The input is streamed, so it may be of any size.
+// The input is streamed, so it may be of any size; its lines are split as
+// dictionaries are read.
 int RunNormalise(const std::vector<std::string>& args) {
     if (!args.empty()) return UsageError("normalise", "normalise takes no arguments");
 
     std::string line;
-    bool open = false;        // bytes of a line not yet ended have been read
-    bool afterCr = false;     // an LF right after a CR ends no further line
+    const auto emit = [&line](std::string_view text) {
+        line.assign(text);
+        NormaliseLineInPlace(line);
+        line += '\n';
+        std::fwrite(line.data(), 1, line.size(), stdout);
+    };
+    TextLineStream lines;
     char block[1 << 16];
-    bool ended = false;
-    while (!ended) {
+    for (;;) {
         const std::size_t got = std::fread(block, 1, sizeof block, stdin);
-        if (got == 0) break;
-        for (std::size_t i = 0; i < got; ++i) {
-            const char c = block[i];
-            if (c == '\0') {
-                ended = true;
-                break;
-            }
-            if (c == '\n' && afterCr) {
-                afterCr = false;
-                continue;
-            }
-            afterCr = c == '\r';
-            if (c == '\r' || c == '\n') {
-                Emit(line);
-                open = false;
-            } else {
-                line += c;
-                open = true;
-            }
-        }
+        if (got == 0 || !lines.Feed(std::string_view(block, got), emit)) break;
     }
     if (std::ferror(stdin)) {
         WriteErr("vellumar-cli: cannot read standard input\n");
         return kExitFailure;
     }
-    if (open) Emit(line);
+    lines.Finish(emit);
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         WriteErr("vellumar-cli: cannot write standard output\n");
         return kExitFailure;
