@@ -22,11 +22,17 @@ constexpr std::size_t kMaxBlockSymbols = 65535;
 
 inline int PositionClass(int d) { return d == 0 ? 0 : std::bit_width(static_cast<unsigned>(d)); }
 
+// How many lengths a block head sends: trailing unused symbols are left out.
+int SentLengths(const std::vector<std::uint8_t>& lengths) {
+    int n = static_cast<int>(lengths.size());
+    while (n > 0 && lengths[n - 1] == 0) --n;
+    return n;
+}
+
 // Sends a table of code lengths in the form the block head uses for the code-length
 // code and the position code: 3 bits for lengths up to 6, else a unary extension.
 void WriteSmallLengths(BitWriter& out, const std::vector<std::uint8_t>& lengths, int countBits, int special) {
-    int n = static_cast<int>(lengths.size());
-    while (n > 0 && lengths[n - 1] == 0) --n;
+    const int n = SentLengths(lengths);
     out.Put(static_cast<std::uint32_t>(n), countBits);
     int i = 0;
     while (i < n) {
@@ -104,8 +110,7 @@ private:
 // bits) and 2 (20 or more, 9 more bits). Calls emit(symbol, extraBits, extraValue).
 template <class Emit>
 void WalkLiteralLengths(const std::vector<std::uint8_t>& cLen, Emit&& emit) {
-    int n = NC;
-    while (n > 0 && cLen[n - 1] == 0) --n;
+    const int n = SentLengths(cLen);
     int i = 0;
     while (i < n) {
         const int len = cLen[i++];
@@ -133,9 +138,7 @@ void WalkLiteralLengths(const std::vector<std::uint8_t>& cLen, Emit&& emit) {
 
 void Lh5Encoder::WriteLiteralLengths(const std::vector<std::uint8_t>& cLen, const std::vector<std::uint8_t>& tLen,
                                      const std::vector<std::uint16_t>& tCode) {
-    int n = NC;
-    while (n > 0 && cLen[n - 1] == 0) --n;
-    out_.Put(static_cast<std::uint32_t>(n), CBit);
+    out_.Put(static_cast<std::uint32_t>(SentLengths(cLen)), CBit);
     WalkLiteralLengths(cLen, [&](int symbol, int extraBits, int extra) {
         out_.Put(tCode[symbol], tLen[symbol]);
         out_.Put(static_cast<std::uint32_t>(extra), extraBits);
