@@ -1,10 +1,9 @@
 // vellumar-cli pack: a plain-text word list into a dictionary archive.
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "app/FileIO.h"
 #include "engine/Exception.h"
 #include "engine/TextLines.h"
 #include "tools/cli/Command.h"
@@ -42,16 +41,6 @@ std::string DescribeBadCharacter(const std::string& line, std::size_t offset) {
     char hex[16];
     std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(code));
     return std::string("the character ") + hex + " \"" + line.substr(offset, extra + 1) + "\", which cp1251 cannot hold";
-}
-
-bool ReadWholeFile(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) return false;
-    text = std::move(buffer).str();
-    return true;
 }
 
 // The input's lines as cp1251; false (after reporting every bad line) when a
@@ -130,13 +119,13 @@ int RunPack(const std::vector<std::string>& args) {
     std::optional<std::string> title = Utf8ToCp1251(options.title);
     if (!title || title->empty()) return UsageError(kName, "the title must be non-empty text that cp1251 can hold");
 
-    std::string text;
-    if (!ReadWholeFile(options.input, text)) {
+    const std::optional<std::string> text = ReadWholeFile(options.input);
+    if (!text) {
         WriteErr("vellumar-cli: cannot read " + options.input + '\n');
         return kExitFailure;
     }
     std::vector<std::string> lines;
-    if (!InputLines(options, text, lines)) return kExitFailure;
+    if (!InputLines(options, *text, lines)) return kExitFailure;
 
     pack::DictionaryCollector collector;
     for (const std::string& line : lines) collector.Add(line);
