@@ -23,7 +23,7 @@ int RunNormalise(const std::vector<std::string>& args) {
         line.assign(text);
         NormaliseLineInPlace(line);
         line += '\n';
-        std::fwrite(line.data(), 1, line.size(), stdout);
+        WriteOut(line);
     };
     TextLineStream lines;
     char block[1 << 16];
@@ -36,7 +36,7 @@ int RunNormalise(const std::vector<std::string>& args) {
         return kExitFailure;
     }
     lines.Finish(emit);
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    if (!FinishOut()) {
         WriteErr("vellumar-cli: cannot write standard output\n");
         return kExitFailure;
     }
