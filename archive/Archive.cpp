@@ -65,9 +65,22 @@ bool ReadMemberHeader(TStream& file, MemberHeader& header, std::string& name) {
     return file.Read(name.data(), name.size()) == name.size();
 }
 
-}  // namespace
-
-namespace {
+// Calls visit(header, name, dataOffset) for each member in file order, the
+// archive header already read, until ReadMemberHeader ends the list or visit
+// returns false. Each next member is sought after the stored bytes, whatever
+// visit read of them.
+template <class Visit>
+void ForEachMember(TStream& file, Visit&& visit) {
+    std::int64_t offset = static_cast<std::int64_t>(ArchiveHeaderSize);
+    MemberHeader member;
+    std::string name;
+    while (ReadMemberHeader(file, member, name)) {
+        const std::int64_t dataOffset = offset + static_cast<std::int64_t>(MemberHeaderSize) + member.nameLength;
+        if (!visit(member, name, dataOffset)) return;
+        offset = dataOffset + member.compressedSize;
+        file.Seek(offset, SeekOrigin::Begin);
+    }
+}
 
 class MemberExpander {
 public:
@@ -145,20 +158,13 @@ void TArchive::ExpandMember(const std::string& archivePath, TStream& target, con
     if (!ReadArchiveHeader(file, OnRecognize, archiveHeader)) return;
 
     MemberExpander expander(*this, file, target, archiveHeader);
-    std::int64_t offset = static_cast<std::int64_t>(ArchiveHeaderSize);
     std::int64_t sum = 0;
-    MemberHeader member;
-    std::string name;
-    while (ReadMemberHeader(file, member, name)) {
-        if (sum >= archiveHeader.totalSize) break;
-        const std::int64_t dataEnd =
-            offset + static_cast<std::int64_t>(MemberHeaderSize) + member.nameLength + member.compressedSize;
+    ForEachMember(file, [&](const MemberHeader& member, const std::string& name, std::int64_t) {
+        if (sum >= archiveHeader.totalSize) return false;
         if (SameName(name, memberName)) expander.Expand(member);
-        // Go on after the stored bytes, whatever a decoder read of them.
-        file.Seek(dataEnd, SeekOrigin::Begin);
-        offset = dataEnd;
         sum += member.originalSize;
-    }
+        return true;
+    });
 }
 
 ArchiveListing TArchive::ListMembers(const std::string& archivePath) {
@@ -168,10 +174,7 @@ ArchiveListing TArchive::ListMembers(const std::string& archivePath) {
     if (!ReadArchiveHeader(file, OnRecognize, archiveHeader)) return listing;
     listing.methodId = archiveHeader.methodId;
     listing.totalSize = archiveHeader.totalSize;
-    std::int64_t offset = static_cast<std::int64_t>(ArchiveHeaderSize);
-    MemberHeader member;
-    std::string name;
-    while (ReadMemberHeader(file, member, name)) {
+    ForEachMember(file, [&](const MemberHeader& member, const std::string& name, std::int64_t dataOffset) {
         MemberInfo info;
         info.name = name;
         info.method = member.method;
@@ -179,11 +182,10 @@ ArchiveListing TArchive::ListMembers(const std::string& archivePath) {
         info.compressedSize = member.compressedSize;
         info.checksum = member.checksum;
         info.lock = member.lock;
-        info.dataOffset = offset + static_cast<std::int64_t>(MemberHeaderSize) + member.nameLength;
+        info.dataOffset = dataOffset;
         listing.members.push_back(std::move(info));
-        offset = listing.members.back().dataOffset + member.compressedSize;
-        file.Seek(offset, SeekOrigin::Begin);
-    }
+        return true;
+    });
     return listing;
 }
 
