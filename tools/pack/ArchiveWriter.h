@@ -24,7 +24,6 @@ public:
     // Throws when the name or the data do not fit the header's fields.
     void AddMember(std::string_view name, std::string_view data);
 
-    MethodIndex Method() const { return method_; }
     std::int32_t TotalSize() const { return static_cast<std::int32_t>(total_); }
     // The whole archive as it goes to disk.
     std::string Bytes() const;

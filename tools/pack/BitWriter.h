@@ -31,7 +31,6 @@ public:
     }
 
     void Reserve(std::size_t bytes) { out_.reserve(bytes); }
-    std::uint64_t BitCount() const { return out_.size() * 8u + static_cast<unsigned>(pending_); }
 
 private:
     std::string out_;
