@@ -4,6 +4,7 @@
 // Without --input the text is the system's Russian thesaurus and word list in
 // cp1251, cut to 2 MiB.
 
+#include "app/FileIO.h"
 #include "tools/pack/CompressLh5.h"
 #include "tools/pack/CompressLzh.h"
 
@@ -12,19 +13,13 @@
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 
 namespace {
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    return std::move(buffer).str();
-}
+// Empty when the file cannot be read: the benchmark then reports having no text.
+std::string ReadFile(const std::string& path) { return vellumar::ReadWholeFile(path).value_or(std::string()); }
 
 // UTF-8 to cp1251, dropping what cp1251 lacks.
 std::string ToCp1251(const std::string& utf8) {
