@@ -40,12 +40,6 @@ void TMemoryStream::ExpectWrite(std::size_t n) {
     if (wanted > data_.capacity()) data_.reserve(wanted);
 }
 
-void TMemoryStream::Clear() {
-    data_.clear();
-    data_.shrink_to_fit();
-    position_ = 0;
-}
-
 std::vector<std::string> TMemoryStream::ReadLines() const {
     if (position_ >= data_.size()) return {};
     return SplitTextLines(std::string_view(data_).substr(position_));

@@ -18,7 +18,6 @@ public:
     void ExpectWrite(std::size_t n) override;
 
     void Rewind() { position_ = 0; }
-    void Clear();
     const std::string& Data() const { return data_; }
     // The data from the current position on, split into text lines (CR LF, CR or
     // LF end a line, a zero byte ends the text). The position is not moved.

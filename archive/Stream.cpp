@@ -8,13 +8,6 @@ TStream::~TStream() = default;
 
 void TStream::ExpectWrite(std::size_t) {}
 
-std::int64_t TStream::Size() {
-    const std::int64_t here = Seek(0, SeekOrigin::Current);
-    const std::int64_t size = Seek(0, SeekOrigin::End);
-    Seek(here, SeekOrigin::Begin);
-    return size;
-}
-
 void TStream::ReadBuffer(void* buf, std::size_t n) {
     auto* out = static_cast<unsigned char*>(buf);
     while (n > 0) {

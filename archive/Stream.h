@@ -23,12 +23,8 @@ public:
     // stream size its buffer once instead of doubling it. Does nothing by default.
     virtual void ExpectWrite(std::size_t n);
 
-    std::int64_t Position() { return Seek(0, SeekOrigin::Current); }
-    std::int64_t Size();
-
     // Reads exactly n bytes or throws EReadError.
     void ReadBuffer(void* buf, std::size_t n);
-    void WriteBuffer(const void* buf, std::size_t n) { Write(buf, n); }
 };
 
 }  // namespace vellumar
