@@ -4,27 +4,27 @@
 #include "tools/dictbuild/SingleWord.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vellumar::dictbuild {
 
 void CollectHunspellWords(std::string_view utf8Text, pack::DictionaryCollector& collector, SourceStats& stats) {
     if (utf8Text.starts_with("\xEF\xBB\xBF")) utf8Text.remove_prefix(3);
-    const std::vector<std::string> lines = SplitTextLines(utf8Text);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        std::string_view line = lines[i];
+    bool first = true;
+    ForEachTextLine(utf8Text, [&](std::string_view line) {
         // The first line gives the number of entries.
-        if (i == 0 && !line.empty() &&
+        if (std::exchange(first, false) && !line.empty() &&
             std::all_of(line.begin(), line.end(), [](char c) { return c >= '0' && c <= '9'; }))
-            continue;
+            return;
         // Flags follow a "/", morphological fields a tab or blank.
         line = line.substr(0, line.find_first_of("/\t "));
-        if (line.empty()) continue;
+        if (line.empty()) return;
         ++stats.entries;
         if (auto word = SingleRussianWord(line, true, stats)) {
             collector.Add(*word);
             ++stats.taken;
         }
-    }
+    });
 }
 
 }  // namespace vellumar::dictbuild
