@@ -130,12 +130,6 @@ int RunSearchCommand(const std::vector<std::string>& args) {
         if (!error.empty()) return UsageError(kName, error);
     }
 
-    const MessageHandler previous = SetMessageHandler(PrintMessageToStderr);
-    struct Restore {
-        MessageHandler handler;
-        ~Restore() { SetMessageHandler(handler); }
-    } restore{previous};
-
     const DictionaryCatalogue catalogue = ScanDictionaries(o.dir.empty() ? ProgramDirectory() : o.dir);
     SearchOutcome outcome = RunSearch(catalogue, o.kind, text, o.settings);
     if (outcome.status == SearchOutcome::Status::Rejected) return kExitUsage;

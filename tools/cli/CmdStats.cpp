@@ -8,7 +8,6 @@
 #include "app/Catalogue.h"
 #include "app/ProgramDirectory.h"
 #include "app/Statistics.h"
-#include "engine/Messages.h"
 #include "tools/cli/Command.h"
 #include "tools/cli/Output.h"
 #include "tools/cli/Encoding.h"
@@ -28,12 +27,6 @@ int RunStats(const std::vector<std::string>& args) {
             return UsageError(kName, "unexpected argument '" + args[i] + "'");
         }
     }
-
-    const MessageHandler previous = SetMessageHandler(PrintMessageToStderr);
-    struct Restore {
-        MessageHandler handler;
-        ~Restore() { SetMessageHandler(handler); }
-    } restore{previous};
 
     const DictionaryCatalogue catalogue = ScanDictionaries(dir.empty() ? ProgramDirectory() : dir);
     if (catalogue.empty()) {

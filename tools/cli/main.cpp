@@ -1,5 +1,6 @@
 // vellumar-cli: scripting, inspecting and packing dictionaries.
 
+#include "engine/Messages.h"
 #include "tools/cli/Command.h"
 #include "tools/cli/Output.h"
 
@@ -43,6 +44,8 @@ int UsageError(const std::string& commandName, const std::string& message) {
 int main(int argc, char** argv) {
     using namespace vellumar::cli;
     std::vector<std::string> args(argv + 1, argv + argc);
+    // Every command shows the core's messages on standard error, as UTF-8.
+    vellumar::SetMessageHandler(PrintMessageToStderr);
     if (args.empty()) {
         WriteErr(HelpText());
         return kExitUsage;
