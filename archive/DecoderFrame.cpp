@@ -37,8 +37,8 @@ unsigned ByteSource::NextBlock() {
     endFlag_ = true;
     if (unread_ <= 0) return 0;
     // Never read past the member's stored bytes, so the scan can go on after it.
-    if (static_cast<std::int64_t>(blockSize_) > unread_) blockSize_ = static_cast<std::size_t>(unread_);
-    const std::size_t got = in_.Read(block_.data(), blockSize_);
+    const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(unread_, FrameBlockSize));
+    const std::size_t got = in_.Read(block_.data(), want);
     unread_ -= static_cast<std::int64_t>(got);
     pos_ = end_ = 0;
     if (got == 0) {

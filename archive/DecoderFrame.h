@@ -40,7 +40,6 @@ private:
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     std::int64_t unread_;
-    std::size_t blockSize_ = FrameBlockSize;
     bool endFlag_ = false;
     std::int64_t readSoFar_ = 0;
 };
