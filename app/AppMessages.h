@@ -1,39 +1,26 @@
 #pragma once
 // The fixed texts that the search and the statistics show (cp1251).
 
+#include <string_view>
+
+#include "engine/Cp1251Literal.h"
+
 namespace vellumar::texts {
 
-// «Не могу прочитать архивный словарь»
-inline constexpr const char* CannotReadArchive =
-    "\xCD\xE5 \xEC\xEE\xE3\xF3 \xEF\xF0\xEE\xF7\xE8\xF2\xE0\xF2\xFC \xE0\xF0\xF5\xE8\xE2\xED\xFB\xE9 "
-    "\xF1\xEB\xEE\xE2\xE0\xF0\xFC";
-// «Не могу прочитать пользовательский словарь»
-inline constexpr const char* CannotReadPlainText =
-    "\xCD\xE5 \xEC\xEE\xE3\xF3 \xEF\xF0\xEE\xF7\xE8\xF2\xE0\xF2\xFC \xEF\xEE\xEB\xFC\xE7\xEE\xE2\xE0"
-    "\xF2\xE5\xEB\xFC\xF1\xEA\xE8\xE9 \xF1\xEB\xEE\xE2\xE0\xF0\xFC";
-// «Неправильно задана маска для поиска анаграмм» / «Допустимы только русские буквы»
-inline constexpr const char* BadAnagramQuery =
-    "\xCD\xE5\xEF\xF0\xE0\xE2\xE8\xEB\xFC\xED\xEE \xE7\xE0\xE4\xE0\xED\xE0 \xEC\xE0\xF1\xEA\xE0 "
-    "\xE4\xEB\xFF \xEF\xEE\xE8\xF1\xEA\xE0 \xE0\xED\xE0\xE3\xF0\xE0\xEC\xEC\r\n"
-    "\xC4\xEE\xEF\xF3\xF1\xF2\xE8\xEC\xFB \xF2\xEE\xEB\xFC\xEA\xEE \xF0\xF3\xF1\xF1\xEA\xE8\xE5 "
-    "\xE1\xF3\xEA\xE2\xFB";
-// «Неправильно задана маска для слова» / «Допустимы только русские буквы и пробелы»
-inline constexpr const char* BadWordQuery =
-    "\xCD\xE5\xEF\xF0\xE0\xE2\xE8\xEB\xFC\xED\xEE \xE7\xE0\xE4\xE0\xED\xE0 \xEC\xE0\xF1\xEA\xE0 "
-    "\xE4\xEB\xFF \xF1\xEB\xEE\xE2\xE0\r\n"
-    "\xC4\xEE\xEF\xF3\xF1\xF2\xE8\xEC\xFB \xF2\xEE\xEB\xFC\xEA\xEE \xF0\xF3\xF1\xF1\xEA\xE8\xE5 "
-    "\xE1\xF3\xEA\xE2\xFB \xE8 \xEF\xF0\xEE\xE1\xE5\xEB\xFB";
-// «Словари не найдены»
-inline constexpr const char* NoDictionaries = "\xD1\xEB\xEE\xE2\xE0\xF0\xE8 \xED\xE5 \xED\xE0\xE9\xE4\xE5\xED\xFB";
-// «Не удалось найти подходящих слов» / «Попробуйте изменить запрос»
-inline constexpr const char* NothingFound =
-    "\xCD\xE5 \xF3\xE4\xE0\xEB\xEE\xF1\xFC \xED\xE0\xE9\xF2\xE8 \xEF\xEE\xE4\xF5\xEE\xE4\xFF\xF9\xE8\xF5 "
-    "\xF1\xEB\xEE\xE2\r\n"
-    "\xCF\xEE\xEF\xF0\xEE\xE1\xF3\xE9\xF2\xE5 \xE8\xE7\xEC\xE5\xED\xE8\xF2\xFC \xE7\xE0\xEF\xF0\xEE\xF1";
-// «Не хватает памяти» / «Попробуйте повторить поиск, закрыв другие программы»
-inline constexpr const char* OutOfMemory =
-    "\xCD\xE5 \xF5\xE2\xE0\xF2\xE0\xE5\xF2 \xEF\xE0\xEC\xFF\xF2\xE8\r\n"
-    "\xCF\xEE\xEF\xF0\xEE\xE1\xF3\xE9\xF2\xE5 \xEF\xEE\xE2\xF2\xEE\xF0\xE8\xF2\xFC \xEF\xEE\xE8\xF1\xEA, "
-    "\xE7\xE0\xEA\xF0\xFB\xE2 \xE4\xF0\xF3\xE3\xE8\xE5 \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xFB";
+inline constexpr std::string_view CannotReadArchive = "Не могу прочитать архивный словарь"_cp;
+inline constexpr std::string_view CannotReadPlainText = "Не могу прочитать пользовательский словарь"_cp;
+inline constexpr std::string_view BadAnagramQuery =
+    "Неправильно задана маска для поиска анаграмм\r\n"
+    "Допустимы только русские буквы"_cp;
+inline constexpr std::string_view BadWordQuery =
+    "Неправильно задана маска для слова\r\n"
+    "Допустимы только русские буквы и пробелы"_cp;
+inline constexpr std::string_view NoDictionaries = "Словари не найдены"_cp;
+inline constexpr std::string_view NothingFound =
+    "Не удалось найти подходящих слов\r\n"
+    "Попробуйте изменить запрос"_cp;
+inline constexpr std::string_view OutOfMemory =
+    "Не хватает памяти\r\n"
+    "Попробуйте повторить поиск, закрыв другие программы"_cp;
 
 }  // namespace vellumar::texts

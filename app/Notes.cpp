@@ -1,6 +1,7 @@
 #include "app/Notes.h"
 
 #include "app/FileIO.h"
+#include "engine/Cp1251Literal.h"
 #include "engine/Messages.h"
 
 namespace vellumar {
@@ -29,9 +30,7 @@ std::string LoadNotes() {
 
 bool SaveNotes(const std::string& text) {
     if (ReplaceFile(NotesFileName, text)) return true;
-    // «Не удалось сохранить заметки в файл Notes.txt»
-    ShowMessage("\xCD\xE5 \xF3\xE4\xE0\xEB\xEE\xF1\xFC \xF1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC "
-                "\xE7\xE0\xEC\xE5\xF2\xEA\xE8 \xE2 \xF4\xE0\xE9\xEB Notes.txt");
+    ShowMessage("Не удалось сохранить заметки в файл Notes.txt"_cp);
     return false;
 }
 

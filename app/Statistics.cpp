@@ -109,16 +109,16 @@ std::string FormatShare(std::int64_t count, std::int64_t total, char decimalSepa
 }
 
 std::string LengthCaption(int length) {
-    if (length > MaxCountedLength) return "\xC2\xF1\xE5\xE3\xEE";  // «Всего»
-    std::string caption = std::to_string(length) + " \xE1\xF3\xEA\xE2";  // « букв»
-    if (length == 2 || length == 3 || length == 4 || length == 22) caption += '\xFB';  // «ы»
-    if (length == 21) caption += '\xE0';                                                 // «а»
+    if (length > MaxCountedLength) return std::string("Всего"_cp);
+    std::string caption = std::to_string(length) + std::string(" букв"_cp);
+    if (length == 2 || length == 3 || length == 4 || length == 22) caption += "ы"_cp;
+    if (length == 21) caption += "а"_cp;
     return caption;
 }
 
 std::string LengthLabel(const Statistics& stats, int length) {
     const std::int64_t count = length > MaxCountedLength ? stats.LengthTotal() : stats.lengthCounts[length];
-    return LengthCaption(length) + " - " + std::to_string(count) + " \xF8\xF2.";  // « шт.»
+    return LengthCaption(length) + " - " + std::to_string(count) + std::string(" шт."_cp);
 }
 
 std::string LetterLabel(const Statistics& stats, int position, char decimalSeparator) {
@@ -130,9 +130,7 @@ std::string LetterLabel(const Statistics& stats, int position, char decimalSepar
 }
 
 std::string DictionaryCountCaption(std::size_t dictionaries) {
-    // «Количество словарей - N шт.»
-    return "\xCA\xEE\xEB\xE8\xF7\xE5\xF1\xF2\xE2\xEE \xF1\xEB\xEE\xE2\xE0\xF0\xE5\xE9 - " +
-           std::to_string(dictionaries) + " \xF8\xF2.";
+    return std::string("Количество словарей - "_cp) + std::to_string(dictionaries) + std::string(" шт."_cp);
 }
 
 }  // namespace vellumar

@@ -5,24 +5,19 @@
 #include <system_error>
 
 #include "app/ProgramDirectory.h"
+#include "engine/Cp1251Literal.h"
 #include "engine/Messages.h"
 
 namespace vellumar {
 
 namespace {
 
-// «Пользовательский словарь»
-constexpr const char* kTitle =
-    "\xCF\xEE\xEB\xFC\xE7\xEE\xE2\xE0\xF2\xE5\xEB\xFC\xF1\xEA\xE8\xE9 \xF1\xEB\xEE\xE2\xE0\xF0\xFC";
+constexpr std::string_view kTitle = "Пользовательский словарь"_cp;
 
 void ReportFailure() {
-    // «Не удалось записать новое определение в файл USER'S.DIC» /
-    // «Возможно файл защищён от записи или диск переполнен»
     ShowMessage(
-        "\xCD\xE5 \xF3\xE4\xE0\xEB\xEE\xF1\xFC \xE7\xE0\xEF\xE8\xF1\xE0\xF2\xFC \xED\xEE\xE2\xEE\xE5 "
-        "\xEE\xEF\xF0\xE5\xE4\xE5\xEB\xE5\xED\xE8\xE5 \xE2 \xF4\xE0\xE9\xEB USER'S.DIC\r\n"
-        "\xC2\xEE\xE7\xEC\xEE\xE6\xED\xEE \xF4\xE0\xE9\xEB \xE7\xE0\xF9\xE8\xF9\xB8\xED \xEE\xF2 "
-        "\xE7\xE0\xEF\xE8\xF1\xE8 \xE8\xEB\xE8 \xE4\xE8\xF1\xEA \xEF\xE5\xF0\xE5\xEF\xEE\xEB\xED\xE5\xED");
+        "Не удалось записать новое определение в файл USER'S.DIC\r\n"
+        "Возможно файл защищён от записи или диск переполнен"_cp);
 }
 
 // Whether the file's last byte ends a line (an empty file needs no break either).

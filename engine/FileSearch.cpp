@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 
+#include "engine/Cp1251Literal.h"
 #include "engine/Exception.h"
 #include "engine/MaskMatcher.h"
 #include "engine/Messages.h"
@@ -16,9 +17,7 @@ namespace vellumar {
 
 namespace {
 
-// "Не могу прочитать файл " (cp1251).
-constexpr std::string_view kCannotRead =
-    "\xCD\xE5 \xEC\xEE\xE3\xF3 \xEF\xF0\xEE\xF7\xE8\xF2\xE0\xF2\xFC \xF4\xE0\xE9\xEB ";
+constexpr std::string_view kCannotRead = "Не могу прочитать файл "_cp;
 
 constexpr std::size_t kBlockSize = 64 * 1024;
 

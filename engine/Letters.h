@@ -7,17 +7,16 @@
 #include <string>
 #include <string_view>
 
+#include "engine/Cp1251Literal.h"
 #include "engine/LetterTables.h"
 
 namespace vellumar {
 
 // The letters in alphabet order; a letter's weight is its 1-based position here.
-inline constexpr std::string_view Alphabet =
-    "\xC0\xC1\xC2\xC3\xC4\xC5\xA8\xC6\xC7\xC8\xC9\xCA\xCB\xCC\xCD\xCE\xCF"
-    "\xD0\xD1\xD2\xD3\xD4\xD5\xD6\xD7\xD8\xD9\xDA\xDB\xDC\xDD\xDE\xDF";
+inline constexpr std::string_view Alphabet = "АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ"_cp;
 
 // Joins several definitions of one word in a result line.
-inline constexpr char DefinitionSeparator = '\xB7';
+inline constexpr char DefinitionSeparator = "·"_cp[0];
 
 // The longest definition DefinitionPart hands out.
 inline constexpr std::size_t MaxDefinitionLength = 1024;

@@ -12,9 +12,9 @@ MessageHandler& CurrentHandler() {
 }
 }  // namespace
 
-void ShowMessage(const std::string& text) {
+void ShowMessage(std::string_view text) {
     if (CurrentHandler()) {
-        CurrentHandler()(text);
+        CurrentHandler()(std::string(text));
         return;
     }
     std::fwrite(text.data(), 1, text.size(), stderr);

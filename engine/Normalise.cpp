@@ -60,7 +60,7 @@ void ApplySpacing(std::string& line) {
     while (i < n) {
         const std::uint8_t b = Byte(line[i]);
         if (b != ' ') {
-            line[out++] = b == 0xB7 ? '*' : line[i];
+            line[out++] = line[i] == DefinitionSeparator ? '*' : line[i];
             ++i;
             continue;
         }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/FileIO.h"
+#include "engine/Cp1251Literal.h"
 #include "engine/Exception.h"
 #include "engine/TextLines.h"
 #include "tools/cli/Command.h"
@@ -51,7 +52,7 @@ bool InputLines(const PackOptions& options, const std::string& text, std::vector
         return true;
     }
     std::string_view body = text;
-    if (body.starts_with("\xEF\xBB\xBF")) body.remove_prefix(3);
+    if (body.starts_with(Utf8ByteOrderMark)) body.remove_prefix(Utf8ByteOrderMark.size());
     lines = SplitTextLines(body);
     std::size_t bad = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {

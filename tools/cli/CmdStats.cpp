@@ -37,11 +37,11 @@ int RunStats(const std::vector<std::string>& args) {
     Statistics stats;
     GatherStatistics(stats, catalogue);
 
-    // The window's labels, group by group: «По длине слов», «По буквам».
+    // The window's labels, group by group.
     std::string out = DictionaryCountCaption(catalogue.size()) + "\n";
-    out += "\xCF\xEE \xE4\xEB\xE8\xED\xE5 \xF1\xEB\xEE\xE2\n";
+    out += "По длине слов\n"_cp;
     for (int n = MinCountedLength; n <= MaxCountedLength + 1; ++n) out += LengthLabel(stats, n) + "\n";
-    out += "\xCF\xEE \xE1\xF3\xEA\xE2\xE0\xEC\n";
+    out += "По буквам\n"_cp;
     for (int j = 1; j <= LetterCount; ++j) out += LetterLabel(stats, j) + "\n";
     WriteOut(Cp1251ToUtf8(out));
     return FinishOut() ? kExitOk : kExitFailure;

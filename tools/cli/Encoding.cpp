@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <stdexcept>
 
+#include "engine/Cp1251Literal.h"
+
 namespace vellumar::cli {
 
 namespace {
@@ -22,7 +24,7 @@ public:
 
     // Converts all of `in`; on an unconvertible or invalid sequence stops and
     // reports its offset (returns false) unless `replace` is set.
-    bool Convert(const std::string& in, std::string& out, std::size_t& badOffset, const char* replace) {
+    bool Convert(std::string_view in, std::string& out, std::size_t& badOffset, const char* replace) {
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         out.clear();
         char* src = const_cast<char*>(in.data());
@@ -52,11 +54,11 @@ private:
 
 }  // namespace
 
-std::string Cp1251ToUtf8(const std::string& text) {
+std::string Cp1251ToUtf8(std::string_view text) {
     static Converter converter("UTF-8", "CP1251");
     std::string out;
     std::size_t bad = 0;
-    converter.Convert(text, out, bad, "\xEF\xBF\xBD");
+    converter.Convert(text, out, bad, Utf8ReplacementCharacter.data());
     return out;
 }
 

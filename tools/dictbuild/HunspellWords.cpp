@@ -1,5 +1,6 @@
 #include "tools/dictbuild/HunspellWords.h"
 
+#include "engine/Cp1251Literal.h"
 #include "engine/TextLines.h"
 #include "tools/dictbuild/SingleWord.h"
 
@@ -9,7 +10,7 @@
 namespace vellumar::dictbuild {
 
 void CollectHunspellWords(std::string_view utf8Text, pack::DictionaryCollector& collector, SourceStats& stats) {
-    if (utf8Text.starts_with("\xEF\xBB\xBF")) utf8Text.remove_prefix(3);
+    if (utf8Text.starts_with(Utf8ByteOrderMark)) utf8Text.remove_prefix(Utf8ByteOrderMark.size());
     bool first = true;
     ForEachTextLine(utf8Text, [&](std::string_view line) {
         // The first line gives the number of entries.

@@ -1,5 +1,6 @@
 #include "tools/dictbuild/ThesaurusSenses.h"
 
+#include "engine/Cp1251Literal.h"
 #include "engine/Letters.h"
 #include "engine/TextLines.h"
 #include "tools/cli/Encoding.h"
@@ -71,7 +72,7 @@ void AddSense(const std::string& headword, const std::vector<std::string_view>& 
 }  // namespace
 
 void CollectThesaurusSenses(std::string_view utf8Text, pack::DictionaryCollector& collector, SourceStats& stats) {
-    if (utf8Text.starts_with("\xEF\xBB\xBF")) utf8Text.remove_prefix(3);
+    if (utf8Text.starts_with(Utf8ByteOrderMark)) utf8Text.remove_prefix(Utf8ByteOrderMark.size());
     const std::vector<std::string> lines = SplitTextLines(utf8Text);
     std::size_t i = 0;
     if (!lines.empty() && lines[0].find('|') == std::string::npos) i = 1;  // the encoding line

@@ -3,6 +3,7 @@
 //   vellumar-dictbuild spelling HUNSPELL.dic OUT.dic   (LH5)
 //   vellumar-dictbuild synonyms THESAURUS.dat OUT.dic  (LZH)
 
+#include "engine/Cp1251Literal.h"
 #include "engine/Exception.h"
 #include "tools/dictbuild/HunspellWords.h"
 #include "tools/dictbuild/ThesaurusSenses.h"
@@ -19,10 +20,8 @@ namespace {
 
 using namespace vellumar;
 
-// «Орфографический словарь» and «Словарь синонимов» in cp1251.
-constexpr std::string_view kSpellingTitle =
-    "\xCE\xF0\xF4\xEE\xE3\xF0\xE0\xF4\xE8\xF7\xE5\xF1\xEA\xE8\xE9 \xF1\xEB\xEE\xE2\xE0\xF0\xFC";
-constexpr std::string_view kSynonymsTitle = "\xD1\xEB\xEE\xE2\xE0\xF0\xFC \xF1\xE8\xED\xEE\xED\xE8\xEC\xEE\xE2";
+constexpr std::string_view kSpellingTitle = "Орфографический словарь"_cp;
+constexpr std::string_view kSynonymsTitle = "Словарь синонимов"_cp;
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
