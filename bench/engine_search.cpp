@@ -16,15 +16,18 @@ using namespace vellumar;
 
 constexpr std::size_t kLines = 1'000'000;
 
-// Lower-case letters with repeats roughly as often as in Russian text.
+// Lower-case letters, each with how often it comes roughly in Russian text.
+constexpr std::string_view kPoolLetters = "оеаинтсрвлкмдпуяыьгзбчйхжшюцщэфъё"_cp;
+constexpr int kPoolWeights[] = {11, 8, 8, 7, 7, 6, 5, 5, 4, 4, 3, 3, 3, 3, 3, 2, 2,
+                                2,  2, 2, 2, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+static_assert(std::size(kPoolWeights) == kPoolLetters.size());
+
+// The letters with repeats by their weights.
 const std::string& LetterPool() {
     static const std::string pool = [] {
-        constexpr std::string_view letters = "оеаинтсрвлкмдпуяыьгзбчйхжшюцщэфъё"_cp;
-        constexpr int weights[] = {11, 8, 8, 7, 7, 6, 5, 5, 4, 4, 3, 3, 3, 3, 3, 2, 2,
-                                   2,  2, 2, 2, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-        static_assert(std::size(weights) == letters.size());
         std::string p;
-        for (std::size_t i = 0; i < letters.size(); ++i) p.append(static_cast<std::size_t>(weights[i]), letters[i]);
+        for (std::size_t i = 0; i < kPoolLetters.size(); ++i)
+            p.append(static_cast<std::size_t>(kPoolWeights[i]), kPoolLetters[i]);
         return p;
     }();
     return pool;
