@@ -12,9 +12,9 @@ namespace vellumar {
 TFileStream::TFileStream(const std::string& path) : path_(path) {
     fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0) throw EFOpenError(path);
-    // Exclusive sharing: a second open of an archive that is being read is refused
-    // rather than waited for.
-    if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+    // Readers share: refusing a second reader would only drop a dictionary from a
+    // search running beside another. An exclusive holder is refused, not waited for.
+    if (::flock(fd_, LOCK_SH | LOCK_NB) != 0) {
         ::close(fd_);
         fd_ = -1;
         throw EFOpenError(path);

@@ -1,6 +1,7 @@
 #pragma once
-// A file opened for reading with exclusive sharing: while it is open, no other
-// open of the same file through this class succeeds, in this or another process.
+// A file opened for reading under a shared lock: any number of readers, in this
+// or other processes, hold it at once; an open is refused while someone holds an
+// exclusive lock on the file.
 
 #include "archive/Stream.h"
 
@@ -11,7 +12,7 @@ namespace vellumar {
 class TFileStream : public TStream {
 public:
     // Throws EFOpenError ("Cannot open file <path>") when the file is missing,
-    // unreadable or held open by someone else.
+    // unreadable or locked exclusively by someone else.
     explicit TFileStream(const std::string& path);
     ~TFileStream() override;
     TFileStream(const TFileStream&) = delete;

@@ -6,7 +6,6 @@
 #include "archive/Lh5Format.h"
 
 #include "archive/Errors.h"
-#include "archive/FileStream.h"
 
 #include <gtest/gtest.h>
 
@@ -210,38 +209,6 @@ TEST(ArchiveScan, DecoderLeavingStoredBytesDoesNotShiftTheScan) {
     lzh.expanded = "abcabcabcabcabcabc";
     const std::string archive = ArchiveBuilder().Add(lzh).Add(Stored("5.dic", "+")).Build();
     EXPECT_EQ(Expand(archive, "5.dic"), lzh.expanded + "+");
-}
-
-TEST(ArchiveScan, ExclusiveOpenRefusesASecondOpen) {
-    TempFile file(ArchiveBuilder().Add(Stored("0.dic", "t")).Build());
-    {
-        TFileStream holder(file.Path());
-        TMemoryStream out;
-        try {
-            TArchive().ExpandMember(file.Path(), out, "0.dic");
-            ADD_FAILURE() << "second open succeeded";
-        } catch (const EFOpenError& e) {
-            EXPECT_EQ(std::string(e.what()), "Cannot open file " + file.Path());
-        }
-    }
-    // Closed after a failure as well as after success.
-    EXPECT_THROW(Expand(std::string("not an archive at all, long enough"), "x"), EInvalidHeader);
-    TMemoryStream out;
-    TArchive().ExpandMember(file.Path(), out, "0.dic");
-    TFileStream again(file.Path());
-    EXPECT_THROW(TArchive().ExpandMember("/nonexistent/x.dic", out, "0.dic"), EFOpenError);
-}
-
-TEST(ArchiveScan, FileClosedAfterDecoderFailure) {
-    TestMember bad;
-    bad.name = "5.dic";
-    bad.method = MethodLH5;
-    bad.stored = Bytes({0x00, 0x01, 0xFF, 0xFF, 0xFF, 0xFF});
-    bad.originalSize = 10;
-    TempFile file(ArchiveBuilder().Add(bad).Build());
-    TMemoryStream out;
-    EXPECT_THROW(TArchive().ExpandMember(file.Path(), out, "5.dic"), ELZHBadDecodeTable);
-    EXPECT_NO_THROW(TFileStream{file.Path()});
 }
 
 TEST(ArchiveScan, ClaimsBeyondTheLimitAreRefused) {

@@ -1,5 +1,6 @@
 // The four encoders, checked by expanding their output with the program's reader.
 
+#include "archive/FileStream.h"
 #include "tests/tools/PackSupport.h"
 #include "tools/pack/CompressLh5.h"
 #include "tools/pack/CompressRle.h"
@@ -242,6 +243,24 @@ TEST(ArchiveWriter, RefusesWhatTheFormatCannotHold) {
     EXPECT_EQ(pack::ParseMethodName("Lh5"), MethodLH5);
     EXPECT_THROW(pack::ParseMethodName("cus"), Exception);
     EXPECT_THROW(pack::ParseMethodName("zip"), Exception);
+}
+
+// A reader in the middle of an archive that is packed anew reads the old one to its end.
+TEST(ArchiveWriter, ReplacingAnArchiveLeavesAnOpenReaderItsBytes) {
+    TempDir dir;
+    const std::string path = dir.File("r.dic");
+    pack::ArchiveWriter before(MethodLH5), after(MethodLH5);
+    before.AddMember("5.dic", std::string(30000, 'a'));
+    after.AddMember("5.dic", std::string(30000, 'b'));
+    before.WriteFile(path);
+    TFileStream reader(path);
+    std::string head(10, '\0');
+    ASSERT_EQ(reader.Read(head.data(), head.size()), head.size());
+    after.WriteFile(path);
+    std::string rest(before.Bytes().size(), '\0');
+    rest.resize(reader.Read(rest.data(), rest.size()));
+    EXPECT_EQ(head + rest, before.Bytes());
+    EXPECT_EQ(ExpandFromFile(path, "5.dic"), std::string(30000, 'b'));
 }
 
 TEST(ArchiveWriter, FailedWriteLeavesNoFile) {

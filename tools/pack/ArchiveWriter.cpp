@@ -76,6 +76,8 @@ void ArchiveWriter::WriteFile(const std::string& path) const {
         std::remove(temporary.c_str());
         throw EWriteError();
     }
+    // No lock is needed: the rename swaps in a new file, and a reader that has the
+    // old one open goes on reading the old, unchanged bytes to the end.
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
         std::remove(temporary.c_str());
         throw EFOpenError(path);
