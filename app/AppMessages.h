@@ -7,20 +7,24 @@
 
 namespace vellumar::texts {
 
-inline constexpr std::string_view CannotReadArchive = "Не могу прочитать архивный словарь"_cp;
-inline constexpr std::string_view CannotReadPlainText = "Не могу прочитать пользовательский словарь"_cp;
+inline constexpr std::string_view CannotReadArchive = Cp1251<"Не могу прочитать архивный словарь">;
+inline constexpr std::string_view CannotReadPlainText = Cp1251<"Не могу прочитать пользовательский словарь">;
 inline constexpr std::string_view BadAnagramQuery =
-    "Неправильно задана маска для поиска анаграмм\r\n"
-    "Допустимы только русские буквы"_cp;
+    Cp1251<
+        "Неправильно задана маска для поиска анаграмм\r\n"
+        "Допустимы только русские буквы">;
 inline constexpr std::string_view BadWordQuery =
-    "Неправильно задана маска для слова\r\n"
-    "Допустимы только русские буквы и пробелы"_cp;
-inline constexpr std::string_view NoDictionaries = "Словари не найдены"_cp;
+    Cp1251<
+        "Неправильно задана маска для слова\r\n"
+        "Допустимы только русские буквы и пробелы">;
+inline constexpr std::string_view NoDictionaries = Cp1251<"Словари не найдены">;
 inline constexpr std::string_view NothingFound =
-    "Не удалось найти подходящих слов\r\n"
-    "Попробуйте изменить запрос"_cp;
+    Cp1251<
+        "Не удалось найти подходящих слов\r\n"
+        "Попробуйте изменить запрос">;
 inline constexpr std::string_view OutOfMemory =
-    "Не хватает памяти\r\n"
-    "Попробуйте повторить поиск, закрыв другие программы"_cp;
+    Cp1251<
+        "Не хватает памяти\r\n"
+        "Попробуйте повторить поиск, закрыв другие программы">;
 
 }  // namespace vellumar::texts

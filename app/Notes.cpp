@@ -30,7 +30,7 @@ std::string LoadNotes() {
 
 bool SaveNotes(const std::string& text) {
     if (ReplaceFile(NotesFileName, text)) return true;
-    ShowMessage("Не удалось сохранить заметки в файл Notes.txt"_cp);
+    ShowMessage(Cp1251<"Не удалось сохранить заметки в файл Notes.txt">);
     return false;
 }
 

@@ -109,16 +109,16 @@ std::string FormatShare(std::int64_t count, std::int64_t total, char decimalSepa
 }
 
 std::string LengthCaption(int length) {
-    if (length > MaxCountedLength) return std::string("Всего"_cp);
-    std::string caption = std::to_string(length) + std::string(" букв"_cp);
-    if (length == 2 || length == 3 || length == 4 || length == 22) caption += "ы"_cp;
-    if (length == 21) caption += "а"_cp;
+    if (length > MaxCountedLength) return std::string(Cp1251<"Всего">);
+    std::string caption = std::to_string(length) + std::string(Cp1251<" букв">);
+    if (length == 2 || length == 3 || length == 4 || length == 22) caption += Cp1251<"ы">;
+    if (length == 21) caption += Cp1251<"а">;
     return caption;
 }
 
 std::string LengthLabel(const Statistics& stats, int length) {
     const std::int64_t count = length > MaxCountedLength ? stats.LengthTotal() : stats.lengthCounts[length];
-    return LengthCaption(length) + " - " + std::to_string(count) + std::string(" шт."_cp);
+    return LengthCaption(length) + " - " + std::to_string(count) + std::string(Cp1251<" шт.">);
 }
 
 std::string LetterLabel(const Statistics& stats, int position, char decimalSeparator) {
@@ -130,7 +130,7 @@ std::string LetterLabel(const Statistics& stats, int position, char decimalSepar
 }
 
 std::string DictionaryCountCaption(std::size_t dictionaries) {
-    return std::string("Количество словарей - "_cp) + std::to_string(dictionaries) + std::string(" шт."_cp);
+    return std::string(Cp1251<"Количество словарей - ">) + std::to_string(dictionaries) + std::string(Cp1251<" шт.">);
 }
 
 }  // namespace vellumar

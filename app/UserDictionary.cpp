@@ -12,12 +12,12 @@ namespace vellumar {
 
 namespace {
 
-constexpr std::string_view kTitle = "Пользовательский словарь"_cp;
+constexpr std::string_view kTitle = Cp1251<"Пользовательский словарь">;
 
 void ReportFailure() {
-    ShowMessage(
-        "Не удалось записать новое определение в файл USER'S.DIC\r\n"
-        "Возможно файл защищён от записи или диск переполнен"_cp);
+    ShowMessage(Cp1251<
+                "Не удалось записать новое определение в файл USER'S.DIC\r\n"
+                "Возможно файл защищён от записи или диск переполнен">);
 }
 
 // Whether the file's last byte ends a line (an empty file needs no break either).

@@ -2,9 +2,11 @@
 // The system's fixed Russian texts are written once, in Russian, as UTF-8
 // string literals, and turned into cp1251 bytes while compiling:
 //
-//     using namespace vellumar::literals;
-//     constexpr std::string_view kTitle = "Словарь синонимов"_cp;
+//     constexpr std::string_view kTitle = Cp1251<"Словарь синонимов">;
 //
+// (A variable template rather than a string literal operator: clang 14 crashes
+// when a diagnostic prints a literal operator call with a class template
+// argument.)
 // A character that the conversion can't hold stops the build, so a slip never
 // becomes a '?' on the user's screen. The bytes live in static storage with a
 // terminating zero after them, so `.data()` is also a C string.
@@ -95,18 +97,9 @@ inline constexpr auto kBytes = Convert<S>();
 
 }  // namespace cp1251_literal
 
-namespace literals {
-
+// The cp1251 bytes of the UTF-8 literal S.
 template <cp1251_literal::Utf8 S>
-consteval std::string_view operator""_cp() {
-    const auto& bytes = cp1251_literal::kBytes<S>;
-    return {bytes.data(), bytes.size() - 1};
-}
-
-}  // namespace literals
-
-// Every part of the system lives in this namespace and may write _cp texts.
-using namespace literals;
+inline constexpr std::string_view Cp1251{cp1251_literal::kBytes<S>.data(), cp1251_literal::kBytes<S>.size() - 1};
 
 // Byte sequences that are not Russian text but are met at the edges.
 inline constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";

@@ -17,7 +17,7 @@ namespace vellumar {
 
 namespace {
 
-constexpr std::string_view kCannotRead = "Не могу прочитать файл "_cp;
+constexpr std::string_view kCannotRead = Cp1251<"Не могу прочитать файл ">;
 
 constexpr std::size_t kBlockSize = 64 * 1024;
 

@@ -13,10 +13,10 @@
 namespace vellumar {
 
 // The letters in alphabet order; a letter's weight is its 1-based position here.
-inline constexpr std::string_view Alphabet = "АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ"_cp;
+inline constexpr std::string_view Alphabet = Cp1251<"АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ">;
 
 // Joins several definitions of one word in a result line.
-inline constexpr char DefinitionSeparator = "·"_cp[0];
+inline constexpr char DefinitionSeparator = Cp1251<"·">[0];
 
 // The longest definition DefinitionPart hands out.
 inline constexpr std::size_t MaxDefinitionLength = 1024;

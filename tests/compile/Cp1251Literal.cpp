@@ -3,12 +3,10 @@
 
 #include "engine/Cp1251Literal.h"
 
-using namespace vellumar::literals;
-
 #ifdef VELLUMAR_UNCOVERED_CHARACTER
-constexpr std::string_view kText = "Ключ 鍵"_cp;
+constexpr std::string_view kText = vellumar::Cp1251<"Ключ 鍵">;
 #else
-constexpr std::string_view kText = "Ключ"_cp;
+constexpr std::string_view kText = vellumar::Cp1251<"Ключ">;
 #endif
 
 static_assert(!kText.empty());

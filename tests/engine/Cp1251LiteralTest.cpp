@@ -42,9 +42,9 @@ TEST(Cp1251Literal, EveryCoveredCharacterAgreesWithIconv) {
 
 TEST(Cp1251Literal, LiteralsEqualTheRunTimeConversion) {
     constexpr std::string_view letters =
-        "АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯабвгдеёжзийклмнопрстуфхцчшщъыьэюя"_cp;
+        Cp1251<"АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯабвгдеёжзийклмнопрстуфхцчшщъыьэюя">;
     EXPECT_EQ(letters, test::W("АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯабвгдеёжзийклмнопрстуфхцчшщъыьэюя"));
-    constexpr std::string_view mixed = "«Кот» №5 · Notes.txt\r\n"_cp;
+    constexpr std::string_view mixed = Cp1251<"«Кот» №5 · Notes.txt\r\n">;
     EXPECT_EQ(mixed, test::W("«Кот» №5 · Notes.txt\r\n"));
     EXPECT_EQ(mixed.data()[mixed.size()], '\0');   // usable as a C string
 }

@@ -39,9 +39,9 @@ int RunStats(const std::vector<std::string>& args) {
 
     // The window's labels, group by group.
     std::string out = DictionaryCountCaption(catalogue.size()) + "\n";
-    out += "По длине слов\n"_cp;
+    out += Cp1251<"По длине слов\n">;
     for (int n = MinCountedLength; n <= MaxCountedLength + 1; ++n) out += LengthLabel(stats, n) + "\n";
-    out += "По буквам\n"_cp;
+    out += Cp1251<"По буквам\n">;
     for (int j = 1; j <= LetterCount; ++j) out += LetterLabel(stats, j) + "\n";
     WriteOut(Cp1251ToUtf8(out));
     return FinishOut() ? kExitOk : kExitFailure;

@@ -20,8 +20,8 @@ namespace {
 
 using namespace vellumar;
 
-constexpr std::string_view kSpellingTitle = "Орфографический словарь"_cp;
-constexpr std::string_view kSynonymsTitle = "Словарь синонимов"_cp;
+constexpr std::string_view kSpellingTitle = Cp1251<"Орфографический словарь">;
+constexpr std::string_view kSynonymsTitle = Cp1251<"Словарь синонимов">;
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
