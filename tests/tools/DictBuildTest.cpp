@@ -48,7 +48,7 @@ TEST(DictBuild, SynonymsHoldOneLinePerSynonymSense) {
     EXPECT_EQ(AllLines(out), expected);
     EXPECT_EQ(ExpandFromFile(out, "0.dic"), W("Словарь синонимов\r\n"));
     TArchive reader;
-    EXPECT_EQ(reader.ListMembers(out).methodId, "LZH");
+    EXPECT_EQ(reader.ListMembers(out).methodId, "LH5");
 }
 
 TEST(DictBuild, FailsOnMissingOrUselessSource) {

@@ -94,7 +94,7 @@ TEST(DictBundled, SynonymsDictionaryGivesSynonymsAsDefinitions) {
     const std::string path = std::string(VELLUMAR_BIN_DIR) + "/synonyms.dic";
     EXPECT_EQ(ExpandFromFile(path, "0.dic"), W("Словарь синонимов\r\n"));
     TArchive reader;
-    EXPECT_EQ(reader.ListMembers(path).methodId, "LZH");
+    EXPECT_EQ(reader.ListMembers(path).methodId, "LH5");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // vellumar-dictbuild: makes the bundled dictionaries from the system's Russian word
 // list and thesaurus during the build.
 //   vellumar-dictbuild spelling HUNSPELL.dic OUT.dic   (LH5)
-//   vellumar-dictbuild synonyms THESAURUS.dat OUT.dic  (LZH)
+//   vellumar-dictbuild synonyms THESAURUS.dat OUT.dic  (LH5)
 
 #include "engine/Cp1251Literal.h"
 #include "engine/Exception.h"
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
         else
             dictbuild::CollectThesaurusSenses(text, collector, stats);
         if (stats.taken == 0) throw Exception("no usable entries in " + source);
-        pack::ArchiveWriter writer(spelling ? MethodLH5 : MethodLZH);
+        pack::ArchiveWriter writer(MethodLH5);
         collector.WriteTo(writer, spelling ? kSpellingTitle : kSynonymsTitle);
         writer.WriteFile(out);
         PrintCounts(out, stats, collector.Summary());
