@@ -9,6 +9,8 @@ packages=(
   clang libclang-rt-14-dev
   hunspell-ru mythes-ru
   lhasa jlha-utils
+  qt6-base-dev fonts-dejavu-core
+  xvfb xauth x11-utils xdotool imagemagick
 )
 
 missing=()

@@ -1,0 +1,22 @@
+// The window program: the application object, its title and help, the windows
+// in their order, and the event loop until the main window closes.
+
+#include <QApplication>
+#include <QFont>
+
+#include "ui/Forms.h"
+#include "ui/Services.h"
+#include "ui/uMain.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vellumar"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Vellumar"));
+
+    vellumar::ui::CreateForms();
+    vellumar::ui::RouteCoreMessagesTo(vellumar::ui::fmMain);
+    vellumar::ui::fmMain->show();
+    const int status = QApplication::exec();
+    vellumar::ui::DestroyForms();
+    return status;
+}

@@ -1,0 +1,61 @@
+#include "tests/ui/UiTestSupport.h"
+
+#include <unistd.h>
+
+#include <QApplication>
+
+#include <filesystem>
+
+#include "app/ProgramDirectory.h"
+#include "engine/Messages.h"
+#include "ui/QtText.h"
+
+namespace vellumar::test {
+
+SeamScope::SeamScope() : saved_(ui::AppServices()) {
+    ui::Services& s = ui::AppServices();
+    s.message = [this](QWidget*, const QString& text) { seen.messages.push_back(text); };
+    s.openFile = [this](QWidget*) { return seen.fileAnswer; };
+    s.chooseFont = [this](QWidget*, const QString& face) {
+        seen.fontsAsked.push_back(face);
+        return seen.fontAnswer;
+    };
+    s.openUrl = [this](const QUrl& url) { seen.openedUrls.push_back(url); };
+    s.showHelp = [this](int topic) { seen.helpTopics.push_back(topic); };
+    savedCore_ = SetMessageHandler([this](const std::string& text) {
+        QString shown = ui::FromCp1251(text);
+        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        seen.messages.push_back(shown);
+    });
+}
+
+SeamScope::~SeamScope() {
+    ui::AppServices() = saved_;
+    SetMessageHandler(savedCore_);
+}
+
+ProgramFolder::ProgramFolder()
+    : previousDirectory_(ProgramDirectory()), previousCwd_(std::filesystem::current_path().string()) {
+    SetProgramDirectory(dir.Dir());
+    std::filesystem::current_path(dir.Path());
+}
+
+ProgramFolder::~ProgramFolder() {
+    std::error_code ec;
+    std::filesystem::current_path(previousCwd_, ec);
+    SetProgramDirectory(previousDirectory_);
+}
+
+void ProgramFolder::WritePlainDictionary(const std::string& name, const std::string& title,
+                                         const std::vector<std::string>& lines) const {
+    std::string text = W(title) + "\r\n";
+    for (const std::string& line : lines) text += W(line) + "\r\n";
+    dir.Write(name, text);
+}
+
+FormsScope::FormsScope() { ui::CreateForms(); }
+FormsScope::~FormsScope() { ui::DestroyForms(); }
+
+QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace vellumar::test

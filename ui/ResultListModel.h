@@ -1,0 +1,39 @@
+#pragma once
+// The entries of the result list (cp1251 result lines) as a list model. In
+// alphabetical mode the entries are kept in the core's alphabetical order;
+// otherwise they stay in the order they were put.
+
+#include <QAbstractListModel>
+
+#include <string>
+#include <vector>
+
+namespace vellumar::ui {
+
+class ResultListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    explicit ResultListModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    // DisplayRole: the entry's word; Qt::UserRole: the whole entry as cp1251 bytes.
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+    const std::vector<std::string>& Entries() const { return entries_; }
+    const std::string& Entry(int row) const { return entries_[static_cast<std::size_t>(row)]; }
+    int Count() const { return static_cast<int>(entries_.size()); }
+
+    // Replaces every entry; in alphabetical mode they are put in order first.
+    void SetEntries(std::vector<std::string> entries);
+    void Clear() { SetEntries({}); }
+
+    bool Alphabetical() const { return alphabetical_; }
+    // Turning the mode on re-orders the entries at once.
+    void SetAlphabetical(bool on);
+
+private:
+    std::vector<std::string> entries_;
+    bool alphabetical_ = true;
+};
+
+}  // namespace vellumar::ui
