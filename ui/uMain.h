@@ -159,6 +159,8 @@ public:
     void RefreshResultsPage();
     void ShowDefinitions(const std::string& entry);
     void MergeResults();
+    // The letter picker at a point of the screen (the grid's right button).
+    void OpenLetterPicker(QPoint globalPosition);
 
 public Q_SLOTS:
     // Start-up and menus.

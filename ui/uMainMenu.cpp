@@ -1,5 +1,5 @@
-// The main window's menu bar: pages, dictionary check marks, side windows,
-// help, the web page, leaving the program.
+// The main window's menu bar: pages, dictionary check marks, help topics and
+// leaving the program.
 
 #include <QAction>
 #include <QComboBox>
@@ -48,10 +48,5 @@ void TfmMain::mmTopicClick() {
 
 void TfmMain::mmWhatsNewClick() { AppServices().showHelp(11); }
 
-void TfmMain::mmWebSiteClick() {}
-void TfmMain::mmSetupClick() {}
-void TfmMain::mmAddKlavClick() {}
-void TfmMain::mmStatClick() {}
-void TfmMain::mmAboutClick() {}
 
 }  // namespace vellumar::ui
