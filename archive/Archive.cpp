@@ -154,6 +154,11 @@ void MemberExpander::CopyStored(std::int64_t size) {
 
 void TArchive::ExpandMember(const std::string& archivePath, TStream& target, const std::string& memberName) {
     TFileStream file(archivePath);  // closed on every way out
+    ExpandMember(file, target, memberName);
+}
+
+void TArchive::ExpandMember(TStream& file, TStream& target, const std::string& memberName) {
+    file.Seek(0, SeekOrigin::Begin);
     ArchiveHeader archiveHeader;
     if (!ReadArchiveHeader(file, OnRecognize, archiveHeader)) return;
 

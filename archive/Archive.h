@@ -55,6 +55,9 @@ public:
     // whose name equals `memberName` (ASCII letters compared without case).
     // No matching member: nothing is written and no error is raised.
     void ExpandMember(const std::string& archivePath, TStream& target, const std::string& memberName);
+    // The same on an archive already open (read from its start, whatever the
+    // stream's position), so that one open serves several members.
+    void ExpandMember(TStream& archive, TStream& target, const std::string& memberName);
 
     // Every member header in file order, up to the end of the file or to a header
     // that is cut off or holds a negative size. Checks the archive header like

@@ -5,6 +5,7 @@
 
 #include "archive/Stream.h"
 
+#include <array>
 #include <string>
 
 namespace vellumar {
@@ -26,8 +27,20 @@ public:
     const std::string& Path() const { return path_; }
 
 private:
+    // Reads at `offset` without moving the descriptor: the position lives here,
+    // so a seek costs no system call.
+    std::size_t ReadAt(std::int64_t offset, void* buf, std::size_t n);
+
+    // The member scan reads a header and a name at a time: reads shorter than the
+    // read-ahead are served from one system call's worth of bytes.
+    static constexpr std::size_t ReadAhead = 256;
+
     int fd_ = -1;
     std::string path_;
+    std::int64_t position_ = 0;
+    std::int64_t aheadStart_ = 0;
+    std::size_t aheadSize_ = 0;
+    std::array<char, ReadAhead> ahead_;
 };
 
 }  // namespace vellumar

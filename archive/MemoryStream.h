@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vellumar {
@@ -19,6 +20,11 @@ public:
 
     void Rewind() { position_ = 0; }
     const std::string& Data() const { return data_; }
+    // The data moved out, without a copy; the stream is left empty.
+    std::string TakeData() {
+        position_ = 0;
+        return std::exchange(data_, std::string());
+    }
     // The data from the current position on, split into text lines (CR LF, CR or
     // LF end a line, a zero byte ends the text). The position is not moved.
     std::vector<std::string> ReadLines() const;

@@ -6,6 +6,7 @@
 #include "archive/Lh5Format.h"
 
 #include "archive/Errors.h"
+#include "archive/FileStream.h"
 
 #include <gtest/gtest.h>
 
@@ -304,6 +305,33 @@ TEST(MemoryStream, WritesAtPositionAndReadsLines) {
     s.Seek(10, SeekOrigin::Begin);
     s.Write("!", 1);
     EXPECT_EQ(s.Data(), std::string("ab\r\nXYZ\0\0\0!", 11));
+    EXPECT_THROW(s.Seek(-1, SeekOrigin::Begin), EStreamError);
+}
+
+TEST(FileStream, ShortAndLongReadsFollowTheSeeks) {
+    std::string content;
+    for (int i = 0; i < 1000; ++i) content.push_back(static_cast<char>(i * 7 + i / 256));
+    TempFile file(content);
+    TFileStream s(file.Path());
+    const auto read = [&s](std::size_t n) {
+        std::string out(n, '\0');
+        out.resize(s.Read(out.data(), n));
+        return out;
+    };
+    EXPECT_EQ(read(25), content.substr(0, 25));
+    EXPECT_EQ(read(5), content.substr(25, 5));
+    EXPECT_EQ(s.Seek(700, SeekOrigin::Begin), 700);
+    EXPECT_EQ(read(290), content.substr(700, 290));
+    s.Seek(-300, SeekOrigin::Current);
+    EXPECT_EQ(read(30), content.substr(690, 30));  // behind and beyond what was read ahead
+    s.Seek(10, SeekOrigin::Begin);
+    EXPECT_EQ(read(40), content.substr(10, 40));
+    EXPECT_EQ(s.Seek(-3, SeekOrigin::End), 997);
+    EXPECT_EQ(read(10), content.substr(997));
+    EXPECT_EQ(read(10), "");
+    s.Seek(5000, SeekOrigin::Begin);
+    EXPECT_EQ(read(600), "");
+    EXPECT_THROW(s.Seek(-1001, SeekOrigin::End), EStreamError);
     EXPECT_THROW(s.Seek(-1, SeekOrigin::Begin), EStreamError);
 }
 
