@@ -9,6 +9,7 @@
 #include "app/FileIO.h"
 #include "app/ProgramDirectory.h"
 #include "archive/Archive.h"
+#include "archive/FileStream.h"
 #include "archive/MemoryStream.h"
 #include "engine/Messages.h"
 #include "engine/TextLines.h"
@@ -54,12 +55,12 @@ std::vector<std::string> ListDictionaryNames(const std::string& directory) {
 }
 
 // The first line of member "0.dic", when the file is an archive that has one.
-bool ReadArchiveTitle(const std::string& path, std::string& title) {
+bool ReadArchiveTitle(TStream& file, std::string& title) {
     try {
         TArchive archive;
         archive.MaxExpandedSize = kMaxTitleMemberSize;
         TMemoryStream stream;
-        archive.ExpandMember(path, stream, "0.dic");
+        archive.ExpandMember(file, stream, "0.dic");
         stream.Rewind();
         const std::vector<std::string> lines = stream.ReadLines();
         if (lines.empty()) return false;
@@ -70,31 +71,73 @@ bool ReadArchiveTitle(const std::string& path, std::string& title) {
     }
 }
 
+// The archive at `path`, open, with its title; nothing when it has none.
+std::unique_ptr<TStream> OpenTitled(const std::string& path, std::string& title) {
+    try {
+        auto file = std::make_unique<TFileStream>(path);
+        if (ReadArchiveTitle(*file, title)) return file;
+    } catch (const std::exception&) {
+    }
+    return nullptr;
+}
+
+std::string ExpandToText(TStream& archive, const std::string& member) {
+    TArchive reader;
+    TMemoryStream stream;
+    reader.ExpandMember(archive, stream, member);
+    return stream.TakeData();
+}
+
+// An archive member's text for a search, or nothing after telling the user
+// that it could not be read.
+template <class Read>
+std::string ReadReported(Read read) {
+    try {
+        return read();
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception&) {
+        ShowMessage(texts::CannotReadArchive);
+        return {};
+    }
+}
+
+std::string LengthMember(std::size_t maskLength) { return std::to_string(maskLength) + ".dic"; }
+
 }  // namespace
 
-DictionaryCatalogue ScanDictionaries(const std::string& directory) {
+std::vector<std::string> DictionaryFilePaths(const std::string& directory) {
     const std::string dir = WithTrailingSeparator(directory);
+    std::vector<std::string> paths;
+    for (const std::string& name : ListDictionaryNames(directory)) paths.push_back(dir + name);
+    // Each entry goes on top of the ones before it.
+    std::reverse(paths.begin(), paths.end());
+    return paths;
+}
+
+DictionaryCatalogue ScanDictionaries(const std::string& directory) {
     DictionaryCatalogue catalogue;
-    for (const std::string& name : ListDictionaryNames(directory)) {
+    for (const std::string& path : DictionaryFilePaths(directory)) {
         DictionaryEntry entry;
-        entry.path = dir + name;
-        if (ReadArchiveTitle(entry.path, entry.caption)) {
+        entry.path = path;
+        if (OpenTitled(entry.path, entry.caption)) {
             entry.path.insert(entry.path.begin(), ' ');
         } else {
             entry.caption = ReadFirstLine(entry.path, MaxPlainTitleLength).value_or(std::string());
         }
         catalogue.push_back(std::move(entry));
     }
-    // Each entry goes on top of the ones before it.
-    std::reverse(catalogue.begin(), catalogue.end());
     return catalogue;
 }
 
+std::unique_ptr<TStream> OpenTitledArchive(const std::string& path) {
+    std::string title;
+    return OpenTitled(path, title);
+}
+
 std::string ReadArchiveMemberText(const std::string& archivePath, const std::string& member) {
-    TArchive archive;
-    TMemoryStream stream;
-    archive.ExpandMember(archivePath, stream, member);
-    return stream.Data();
+    TFileStream file(archivePath);
+    return ExpandToText(file, member);
 }
 
 std::vector<std::string> ReadArchiveMemberLines(const std::string& archivePath, const std::string& member) {
@@ -111,14 +154,11 @@ bool ReadPlainTextLines(const std::string& path, std::vector<std::string>& lines
 }
 
 std::string LoadArchiveMemberText(const DictionaryEntry& entry, std::size_t maskLength) {
-    try {
-        return ReadArchiveMemberText(entry.FilePath(), std::to_string(maskLength) + ".dic");
-    } catch (const std::bad_alloc&) {
-        throw;
-    } catch (const std::exception&) {
-        ShowMessage(texts::CannotReadArchive);
-        return {};
-    }
+    return ReadReported([&] { return ReadArchiveMemberText(entry.FilePath(), LengthMember(maskLength)); });
+}
+
+std::string LoadArchiveMemberText(TStream& archive, std::size_t maskLength) {
+    return ReadReported([&] { return ExpandToText(archive, LengthMember(maskLength)); });
 }
 
 }  // namespace vellumar

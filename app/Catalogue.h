@@ -3,10 +3,13 @@
 // and the loading of one dictionary's lines for a search.
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace vellumar {
+
+class TStream;
 
 struct DictionaryEntry {
     std::string caption;   // the dictionary's title, empty when unreadable
@@ -31,10 +34,21 @@ inline constexpr std::size_t MaxPlainTitleLength = 64 * 1024;
 // other file is titled by its own first line. Shows no messages.
 DictionaryCatalogue ScanDictionaries(const std::string& directory);
 
+// The paths of the entries ScanDictionaries makes, in the same order, with no
+// file read.
+std::vector<std::string> DictionaryFilePaths(const std::string& directory);
+
+// The file at `path`, open, when ScanDictionaries would take it for an archive
+// (it has a non-empty member "0.dic"); nothing otherwise. For a search that
+// shows no titles, so that one open serves the test and the member searched.
+std::unique_ptr<TStream> OpenTitledArchive(const std::string& path);
+
 // The text to search for a mask of `maskLength` letters in an archive entry:
 // its member "<maskLength>.dic". A member that can't be read is reported to the
 // user and gives no text.
 std::string LoadArchiveMemberText(const DictionaryEntry& entry, std::size_t maskLength);
+// The same from an archive already open.
+std::string LoadArchiveMemberText(TStream& archive, std::size_t maskLength);
 
 // An archive's member "<name>" as text; throws what the reader throws.
 std::string ReadArchiveMemberText(const std::string& archivePath, const std::string& member);

@@ -1,11 +1,14 @@
 #include "app/SearchRun.h"
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 #include <new>
 
 #include "app/AppMessages.h"
 #include "app/LineBatches.h"
 #include "app/ResultOrder.h"
+#include "archive/Stream.h"
 #include "engine/Letters.h"
 #include "engine/Messages.h"
 #include "engine/Search.h"
@@ -31,8 +34,21 @@ std::optional<std::size_t> FindInvalidQueryByte(QueryKind kind, std::string_view
     return std::nullopt;
 }
 
-SearchOutcome RunSearch(const DictionaryCatalogue& catalogue, QueryKind kind, std::string_view text,
-                        const SearchSettings& settings, const SearchProgress& progress) {
+namespace {
+
+using TextSearch = std::function<void(std::string_view)>;
+
+void SearchPlainText(const std::string& path, const TextSearch& search) {
+    if (!ForEachFileTextChunk(path, true, search)) ShowMessage(texts::CannotReadPlainText);
+}
+
+// A search around the reading of its dictionaries: the query check, the word
+// that there are none, the merge and the stop when memory runs out. `readAll`
+// hands the text of each dictionary to search to `search`, given the length of
+// the member that holds the query's words, and counts each in `searched`.
+template <class ReadAll>
+SearchOutcome Run(QueryKind kind, std::string_view text, const SearchSettings& settings, bool haveDictionaries,
+                  ReadAll readAll) {
     SearchOutcome outcome;
     outcome.query = kind == QueryKind::Mask ? std::string(text) : UpperString(text);
     if (const auto bad = FindInvalidQueryByte(kind, outcome.query)) {
@@ -43,7 +59,7 @@ SearchOutcome RunSearch(const DictionaryCatalogue& catalogue, QueryKind kind, st
     }
     const bool anagram = kind == QueryKind::Anagram;
 
-    if (catalogue.empty()) {
+    if (!haveDictionaries) {
         outcome.noDictionaries = true;
         ShowMessage(texts::NoDictionaries);
         return outcome;
@@ -51,23 +67,11 @@ SearchOutcome RunSearch(const DictionaryCatalogue& catalogue, QueryKind kind, st
 
     std::vector<std::string>& hits = outcome.entries;
     try {
-        const std::size_t total =
-            static_cast<std::size_t>(std::count_if(catalogue.begin(), catalogue.end(),
-                                                   [](const DictionaryEntry& e) { return e.checked; }));
         const HitSink sink = [&hits](std::string_view line) { hits.emplace_back(line); };
-        for (const DictionaryEntry& entry : catalogue) {
-            if (!entry.checked) continue;
-            const auto search = [&](std::string_view text) {
-                SearchDictionaryText(outcome.query, anagram, text, settings, sink);
-            };
-            if (entry.IsArchive()) {
-                search(LoadArchiveMemberText(entry, outcome.query.size()));
-            } else if (!ForEachFileTextChunk(entry.FilePath(), true, search)) {
-                ShowMessage(texts::CannotReadPlainText);
-            }
-            ++outcome.searched;
-            if (progress) progress(outcome.searched, total);
-        }
+        const TextSearch search = [&](std::string_view text) {
+            SearchDictionaryText(outcome.query, anagram, text, settings, sink);
+        };
+        readAll(outcome.query.size(), search, outcome.searched);
         SortAlphabetical(hits);
         MergeDuplicateWords(hits);
     } catch (const std::bad_alloc&) {
@@ -76,6 +80,44 @@ SearchOutcome RunSearch(const DictionaryCatalogue& catalogue, QueryKind kind, st
         ShowMessage(texts::OutOfMemory);
     }
     return outcome;
+}
+
+}  // namespace
+
+SearchOutcome RunSearch(const DictionaryCatalogue& catalogue, QueryKind kind, std::string_view text,
+                        const SearchSettings& settings, const SearchProgress& progress) {
+    const auto readAll = [&](std::size_t length, const TextSearch& search, std::size_t& searched) {
+        const std::size_t total =
+            static_cast<std::size_t>(std::count_if(catalogue.begin(), catalogue.end(),
+                                                   [](const DictionaryEntry& e) { return e.checked; }));
+        for (const DictionaryEntry& entry : catalogue) {
+            if (!entry.checked) continue;
+            if (entry.IsArchive()) {
+                search(LoadArchiveMemberText(entry, length));
+            } else {
+                SearchPlainText(entry.FilePath(), search);
+            }
+            ++searched;
+            if (progress) progress(searched, total);
+        }
+    };
+    return Run(kind, text, settings, !catalogue.empty(), readAll);
+}
+
+SearchOutcome RunSearchInDirectory(const std::string& directory, QueryKind kind, std::string_view text,
+                                   const SearchSettings& settings) {
+    const std::vector<std::string> paths = DictionaryFilePaths(directory);
+    const auto readAll = [&](std::size_t length, const TextSearch& search, std::size_t& searched) {
+        for (const std::string& path : paths) {
+            if (const std::unique_ptr<TStream> archive = OpenTitledArchive(path)) {
+                search(LoadArchiveMemberText(*archive, length));
+            } else {
+                SearchPlainText(path, search);
+            }
+            ++searched;
+        }
+    };
+    return Run(kind, text, settings, !paths.empty(), readAll);
 }
 
 }  // namespace vellumar

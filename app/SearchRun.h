@@ -52,4 +52,11 @@ struct SearchOutcome {
 SearchOutcome RunSearch(const DictionaryCatalogue& catalogue, QueryKind kind, std::string_view text,
                         const SearchSettings& settings, const SearchProgress& progress = {});
 
+// RunSearch over ScanDictionaries(directory) with every entry checked, for a
+// caller that shows no titles: each file is taken for an archive or for plain
+// text as ScanDictionaries takes it, but with no title kept, and an archive is
+// opened once for that and for its member.
+SearchOutcome RunSearchInDirectory(const std::string& directory, QueryKind kind, std::string_view text,
+                                   const SearchSettings& settings);
+
 }  // namespace vellumar

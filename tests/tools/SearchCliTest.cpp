@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/Catalogue.h"
@@ -81,6 +82,40 @@ TEST_F(SearchDirTest, DamagedOrMissingArchivesAreReportedAndTheRunGoesOn) {
     EXPECT_TRUE(RunSearch(ScanDictionaries(dir.Dir()), QueryKind::Mask, W("ЖЖЖЖЖЖ"), SearchSettings{})
                     .entries.empty());
     EXPECT_TRUE(recorder.messages.empty());
+}
+
+// The command line's search, which reads no titles and opens each archive once,
+// finds and reports what the window's search over the catalogue does.
+TEST_F(SearchDirTest, SearchInDirectoryMatchesTheCatalogueSearch) {
+    std::string broken = test::MakeArchive(MethodRLE, "T", {{3, Ws({"котЗверь"})}});
+    broken.back() ^= 0x01;
+    dir.Write("broken.dic", broken);
+    pack::ArchiveWriter untitled(MethodNON);  // no member "0.dic": searched as plain text
+    untitled.AddMember("3.dic", W("кутБез заглавия\r\n"));
+    dir.Write("untitled.dic", untitled.Bytes());
+    std::filesystem::create_directory(dir.Path() / "old.dic");
+
+    const auto expectSame = [](const std::string& directory, QueryKind kind, const std::string& text) {
+        SCOPED_TRACE(text);
+        MessageRecorder byCatalogue;
+        const SearchOutcome a = RunSearch(ScanDictionaries(directory), kind, text, SearchSettings{});
+        const std::vector<std::string> catalogueMessages = byCatalogue.messages;
+        byCatalogue.messages.clear();
+        const SearchOutcome b = RunSearchInDirectory(directory, kind, text, SearchSettings{});
+        EXPECT_EQ(b.status, a.status);
+        EXPECT_EQ(b.noDictionaries, a.noDictionaries);
+        EXPECT_EQ(b.searched, a.searched);
+        EXPECT_EQ(b.entries, a.entries);
+        EXPECT_EQ(byCatalogue.messages, catalogueMessages);
+        return a;
+    };
+    const SearchOutcome found = expectSame(dir.Dir(), QueryKind::Mask, W("К Т"));
+    EXPECT_EQ(found.searched, 6u);
+    EXPECT_EQ(std::find(found.entries.begin(), found.entries.end(), W("кутБез заглавия")), found.entries.end());
+    expectSame(dir.Dir(), QueryKind::Word, W("с м"));
+    expectSame(dir.Dir(), QueryKind::Anagram, W("ток"));
+    expectSame(dir.Dir(), QueryKind::Anagram, W("то к"));
+    expectSame(dir.File("old.dic"), QueryKind::Mask, W("КОТ"));
 }
 
 TEST_F(SearchDirTest, CliMaskSearchPrintsUtf8AndExitsZero) {

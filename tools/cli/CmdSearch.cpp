@@ -130,8 +130,7 @@ int RunSearchCommand(const std::vector<std::string>& args) {
         if (!error.empty()) return UsageError(kName, error);
     }
 
-    const DictionaryCatalogue catalogue = ScanDictionaries(o.dir.empty() ? ProgramDirectory() : o.dir);
-    SearchOutcome outcome = RunSearch(catalogue, o.kind, text, o.settings);
+    SearchOutcome outcome = RunSearchInDirectory(o.dir.empty() ? ProgramDirectory() : o.dir, o.kind, text, o.settings);
     if (outcome.status == SearchOutcome::Status::Rejected) return kExitUsage;
 
     if (o.sort == "length") SortByLength(outcome.entries);
