@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 
 #include <filesystem>
 
@@ -57,5 +58,15 @@ FormsScope::FormsScope() { ui::CreateForms(); }
 FormsScope::~FormsScope() { ui::DestroyForms(); }
 
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+void TypeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        const int key = c.isLetter() ? static_cast<int>(c.toUpper().unicode()) : static_cast<int>(c.unicode());
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+}
 
 }  // namespace vellumar::test

@@ -77,4 +77,8 @@ public:
 // A Qt string from a UTF-8 literal.
 QString Q(const char* utf8);
 
+// Types `text` into `widget` as key presses and releases carrying each
+// character (QTest's own typing knows ASCII only).
+void TypeText(QWidget* widget, const QString& text);
+
 }  // namespace vellumar::test
