@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 #include "ui/Forms.h"
 #include "ui/Services.h"
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellumar"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vellumar"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vellumar.png")));
 
     vellumar::ui::CreateForms();
     vellumar::ui::RouteCoreMessagesTo(vellumar::ui::fmMain);
