@@ -10,7 +10,7 @@ packages=(
   hunspell-ru mythes-ru
   lhasa jlha-utils
   qt6-base-dev fonts-dejavu-core
-  xvfb xauth x11-utils xdotool imagemagick
+  xvfb xauth x11-utils xdotool imagemagick hyperfine
 )
 
 missing=()
