@@ -14,6 +14,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Vellumar"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vellumar"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vellumar.png")));
+    // The pages are laid out for a small dialog font.
+    QFont font = QApplication::font();
+    font.setPixelSize(12);
+    QApplication::setFont(font);
 
     vellumar::ui::CreateForms();
     vellumar::ui::RouteCoreMessagesTo(vellumar::ui::fmMain);

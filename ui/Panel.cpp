@@ -1,6 +1,8 @@
 #include "ui/Panel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 
 namespace vellumar::ui {
@@ -9,6 +11,7 @@ Panel::Panel(const QString& caption, QWidget* parent) : QLabel(caption, parent) 
     setAlignment(Qt::AlignCenter);
     setAutoFillBackground(true);
     setLineWidth(1);
+    setFocusPolicy(Qt::TabFocus);
     SetLowered(false);
 }
 
@@ -27,6 +30,27 @@ void Panel::mouseReleaseEvent(QMouseEvent* event) {
     const bool over = geometry().contains(mapToParent(event->position().toPoint()));
     Q_EMIT mouseUp(event->button());
     if (over) Q_EMIT clicked();
+}
+
+void Panel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Space) return QLabel::keyPressEvent(event);
+    if (!event->isAutoRepeat()) Q_EMIT mouseDown(Qt::LeftButton);
+}
+
+void Panel::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Space) return QLabel::keyReleaseEvent(event);
+    if (event->isAutoRepeat()) return;
+    Q_EMIT mouseUp(Qt::LeftButton);
+    Q_EMIT clicked();
+}
+
+void Panel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+    painter.setPen(pen);
+    painter.drawRect(rect().adjusted(2, 2, -3, -3));
 }
 
 }  // namespace vellumar::ui

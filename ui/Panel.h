@@ -2,7 +2,8 @@
 // A panel that serves as a button: a framed caption with a raised or lowered
 // bevel. It reports presses and releases (with the button) and a click (a
 // release over the panel); moving it while pressed is left to its handlers.
-// A disabled panel takes no mouse input.
+// A disabled panel takes no mouse input. The panel also takes the focus with
+// Tab, and the space bar presses and releases it like the mouse's left button.
 
 #include <QLabel>
 
@@ -28,6 +29,9 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool lowered_ = false;
