@@ -1,12 +1,17 @@
 #pragma once
 // The mask grid's content without any widget: the word length N (2..22), one
 // cell per letter (an upper-case cp1251 letter, a blank, or empty = never
-// written), and the current column.
+// written), the current column, and what typed characters and the editing
+// keys do to them.
 
 #include <string>
 #include <vector>
 
 namespace vellumar::ui {
+
+// The keys the grid gives a meaning of its own; the window maps the toolkit's
+// key codes onto these. Plus and Minus stand for both keyboards' keys.
+enum class GridKey { Other, Backspace, Delete, Insert, Plus, Minus };
 
 class MaskGridState {
 public:
@@ -34,9 +39,36 @@ public:
     // inside. False at the limit.
     bool Shorten();
 
+    // Blanks every cell; N and the current cell stay.
+    void Clear();
+
+    // A typed character (cp1251): a Latin key cap becomes the Russian letter of
+    // the same key, then upper case; a letter or a blank goes into the current
+    // cell and the current cell moves on unless it is the last. Returns the
+    // column written, or -1 when the character is no letter and changed nothing.
+    int Type(char c);
+
+    // What a key going down did.
+    struct KeyResult {
+        GridKey key = GridKey::Other;   // the key as the later steps saw it (Backspace may become Delete)
+        bool swallowed = false;         // the key is used up: nothing else sees it
+        bool plusStep = false;          // the lengthening step ran (plus or Insert)
+        bool minusStep = false;         // the shortening step ran (minus)
+        bool changed = false;           // cells or N may have changed
+    };
+    // Backspace, the minus and plus keys, Insert and Delete, in that order; a
+    // Backspace that removes a cell does so as a Delete on the cell before.
+    KeyResult KeyDown(GridKey key);
+
 private:
+    void DeleteAtCol();
+    void InsertAtCol();
+
     std::vector<std::string> cells_;
     int col_ = 0;
 };
+
+// The Russian letter on the key whose Latin cap is `c`, or `c` itself.
+char RussianKeyLetter(char c);
 
 }  // namespace vellumar::ui
