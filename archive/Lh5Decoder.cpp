@@ -31,11 +31,21 @@ constexpr std::uint16_t Entry(unsigned symbol, unsigned length) {
     return static_cast<std::uint16_t>(symbol << EntryLengthBits | length);
 }
 constexpr unsigned EntrySymbol(unsigned entry) { return entry >> EntryLengthBits; }
-// An entry of the position table holds, where the position code and its extra
-// bits fit in the lookup width, the distance back (1..8192) from bit 16 up and
-// their total length in the low bits; elsewhere the top bit and the lookup
-// table's entry.
-constexpr std::uint32_t PartialPosition = 1u << 31;
+// An entry of the position table holds, for a position code that fits in the
+// lookup width, all a distance needs, so that near and far distances alike take
+// one look-up and no branch: in the low bits the bits to take (the code and the
+// extra bits after it), from bit 8 the right shift that brings the extra bits
+// to the bottom of the bit window shifted right by one, from bit 16 their mask,
+// and from bit 32 the distance back of the class's first (1..4097). A code
+// longer than the lookup width gives its tree node from bit 32 with
+// LongPositionCode set.
+constexpr std::uint64_t LongPositionCode = 1u << 7;
+constexpr std::uint64_t PositionEntry(unsigned positionClass, unsigned length) {
+    const unsigned extra = positionClass > 1 ? positionClass - 1 : 0;
+    const unsigned first = positionClass > 1 ? 1u << extra : positionClass;
+    return std::uint64_t{first + 1} << 32 | std::uint64_t{(1u << extra) - 1} << 16 |
+           std::uint64_t{63 - length - extra} << 8 | (length + extra);
+}
 
 [[noreturn, gnu::noinline, gnu::cold]] void ThrowBadTable() { throw ELZHBadDecodeTable(); }
 
@@ -75,7 +85,7 @@ private:
     std::array<std::uint16_t, 1 << LiteralTableBits> cTable_{};
     std::array<std::uint8_t, NT> ptLen_{};
     std::array<std::uint16_t, 1 << PositionTableBits> ptTable_{};
-    std::array<std::uint32_t, 1 << PositionTableBits> positions_;  // filled at each block head
+    std::array<std::uint64_t, 1 << PositionTableBits> positions_;  // filled at each block head
     std::array<std::uint16_t, TreeSize> left_{};
     std::array<std::uint16_t, TreeSize> right_{};
     std::uint32_t blockLeft_ = 0;  // symbols; the head is read when it reaches 0
@@ -147,27 +157,15 @@ inline void Lh5Decoder::DecodeOne(BitReader& bits, unsigned char*& out) const {
         return;
     }
     const unsigned matchLength = EntrySymbol(entry) - MatchSymbolOffset;
-    const std::uint32_t position = positions_[bits.Peek(PositionTableBits)];
-    std::size_t back;
-    if (position < PartialPosition) {
-        bits.SkipLow(position);
-        back = position >> 16;
-    } else {
-        unsigned pentry = position & 0xFFFF;
-        if (pentry >= Entry(NP, 0)) [[unlikely]] {
-            const unsigned p = Walk(EntrySymbol(pentry), bits.Window(), std::uint64_t{1} << (63 - PositionTableBits), NP);
-            pentry = Entry(p, ptLen_[p]);
-        }
-        bits.SkipLow(pentry);
-        const unsigned p = EntrySymbol(pentry);
-        unsigned distance = p;  // classes 0 and 1 carry no extra bits
-        if (p > 1) {
-            distance = (1u << (p - 1)) | bits.Peek(p - 1);
-            bits.Skip(p - 1);
-        }
-        back = distance + 1;
+    std::uint64_t position = positions_[bits.Peek(PositionTableBits)];
+    if (position & LongPositionCode) [[unlikely]] {
+        const unsigned p = Walk(static_cast<unsigned>(position >> 32), bits.Window(),
+                                std::uint64_t{1} << (63 - PositionTableBits), NP);
+        position = PositionEntry(p, ptLen_[p]);
     }
-    OutputWindow::CopyMatch(out, back, matchLength);
+    const std::uint64_t extraBits = bits.Window() >> 1 >> ((position >> 8) & 63) & ((position >> 16) & 0xFFFF);
+    bits.SkipLow(static_cast<unsigned>(position));
+    OutputWindow::CopyMatch(out, (position >> 32) + extraBits, matchLength);
     out += matchLength;
 }
 
@@ -193,20 +191,11 @@ void Lh5Decoder::ReadBlockHead() {
 }
 
 void Lh5Decoder::MakePositions() {
-    constexpr unsigned bits = PositionTableBits;
-    for (unsigned i = 0; i < (1u << bits); ++i) {
+    for (unsigned i = 0; i < (1u << PositionTableBits); ++i) {
         const unsigned entry = ptTable_[i];
         const unsigned p = EntrySymbol(entry);
-        const unsigned length = entry & 63;
-        const unsigned extra = p > 1 ? p - 1 : 0;
-        std::uint32_t position = PartialPosition | entry;
-        if (p < static_cast<unsigned>(NP) && length + extra <= bits) {
-            // The extra bits follow the code within the look-up bits.
-            const unsigned low = ((i << length) & ((1u << bits) - 1)) >> (bits - extra);
-            const unsigned distance = p > 1 ? (1u << extra | low) : p;
-            position = (distance + 1) << 16 | (length + extra);
-        }
-        positions_[i] = position;
+        positions_[i] =
+            p < static_cast<unsigned>(NP) ? PositionEntry(p, entry & 63) : (std::uint64_t{p} << 32 | LongPositionCode);
     }
 }
 

@@ -92,12 +92,9 @@ TEST(Lh5, BitsWantedPastTheStoredBytesAreZeroNotTheNextMember) {
     EXPECT_EQ(Expand(ArchiveBuilder().Add(lh5).Add(next).Build(), "5.dic"), "aaaaa\xFF\xFF\xFF");
 }
 
-// A block of `symbols` symbols: literals 'a' (code 0) and 'b' (10), and matches
-// of 3 (11) at distances of class 3 (code 0 and 2 extra bits) or class 13 (1 and
-// 12 bits); sixteen from the middle on are literals. `text` is the expansion so
-// far, after the ring's 8192 starting spaces; the block's bytes are added to it.
-// Returns where the middle literals start in `text`.
-std::size_t MixedBlock(BitWriter& w, std::uint16_t symbols, std::mt19937& rng, std::string& text) {
+// The head of a block of `symbols` symbols: literals 'a' (code 0) and 'b' (10),
+// matches of 3 (11), and position classes 0, 1, ... with the code lengths given.
+void MixedHead(BitWriter& w, std::uint16_t symbols, const std::vector<int>& positionLengths) {
     w.Put(symbols, 16);
     w.Put(5, TBit);  // code-length code: symbols 2 (0), 3 (10), 4 (11)
     for (int len : {0, 0, 1}) w.Put(static_cast<std::uint32_t>(len), 3);
@@ -111,8 +108,23 @@ std::size_t MixedBlock(BitWriter& w, std::uint16_t symbols, std::mt19937& rng, s
     w.Put(0, 1);
     w.Put(256 - 99 - 20, CBit);
     w.Put(3, 2);
-    w.Put(NP, PBit);
-    for (int p = 0; p < NP; ++p) w.Put(p == 3 || p == 13 ? 1 : 0, 3);
+    w.Put(static_cast<std::uint32_t>(positionLengths.size()), PBit);
+    for (int len : positionLengths) {
+        // 3 bits up to 6; from 7 on, 7 as 111 and then one more 1 bit for each more, and a 0.
+        if (len < 7)
+            w.Put(static_cast<std::uint32_t>(len), 3);
+        else
+            w.Put((1u << (len - 3)) - 2, len - 3);
+    }
+}
+
+// A block of `symbols` symbols, literals 'a' and 'b' and matches of 3 at
+// distances of class 3 (code 0 and 2 extra bits) or class 13 (1 and 12 bits);
+// sixteen from the middle on are literals. `text` is the expansion so far,
+// after the ring's 8192 starting spaces; the block's bytes are added to it.
+// Returns where the middle literals start in `text`.
+std::size_t MixedBlock(BitWriter& w, std::uint16_t symbols, std::mt19937& rng, std::string& text) {
+    MixedHead(w, symbols, {0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1});
     std::size_t middle = 0;
     for (int i = 0; i < symbols; ++i) {
         if (i == symbols / 2) middle = text.size();
@@ -152,6 +164,31 @@ TEST(Lh5, LongBlocksEndExactlyWhereTheyShould) {
         const std::string expected = text.substr(0, size);
         EXPECT_EQ(Lh5(w.Bytes(), static_cast<std::int32_t>(size), expected), expected) << size;
     }
+}
+
+// Position codes longer than the look-up width (classes 8 and 9 here) walk its
+// tree; each class resolves with its extra bits.
+TEST(Lh5, EveryPositionClassResolvesShortOrLongCode) {
+    const std::vector<int> lengths = {1, 2, 3, 4, 5, 6, 7, 8, 9, 9};
+    std::string text(RingSize, ' ');
+    BitWriter w;
+    MixedHead(w, 600 + 2 * 10, lengths);
+    for (int i = 0; i < 600; ++i) {
+        const bool b = (i * 7) % 3 == 0;
+        w.Put(b ? 2 : 0, b ? 2 : 1);
+        text += b ? 'b' : 'a';
+    }
+    for (int p = 0; p < 10; ++p) {
+        for (std::uint32_t extra : {0u, (1u << (p > 1 ? p - 1 : 0)) - 1}) {
+            w.Put(3, 2);
+            w.Put(p < 9 ? ((1u << p) - 1) << 1 : 0x1FF, p < 9 ? p + 1 : 9);  // canonical: p ones, then a 0
+            if (p > 1) w.Put(extra, p - 1);
+            const std::size_t back = (p > 1 ? (1u << (p - 1)) + extra : p) + 1;
+            for (int k = 0; k < 3; ++k) text += text[text.size() - back];
+        }
+    }
+    text.erase(0, RingSize);
+    EXPECT_EQ(Lh5(w.Bytes(), static_cast<std::int32_t>(text.size()), text), text);
 }
 
 TEST(Lh5, AllZeroLengthsPass) {
