@@ -32,13 +32,43 @@ void ResultListModel::SetEntries(std::vector<std::string> entries) {
     endResetModel();
 }
 
+// A new order of the same entries. No persistent index is moved on purpose:
+// the list keeps its selected row number, as the sorts of the page expect.
+template <typename Reorder>
+void ResultListModel::Rearrange(Reorder reorder) {
+    Q_EMIT layoutAboutToBeChanged();
+    reorder(entries_);
+    Q_EMIT layoutChanged();
+}
+
 void ResultListModel::SetAlphabetical(bool on) {
     if (on == alphabetical_) return;
     alphabetical_ = on;
-    if (!on) return;
-    Q_EMIT layoutAboutToBeChanged();
-    SortAlphabetical(entries_);
-    Q_EMIT layoutChanged();
+    if (on) Rearrange(SortAlphabetical);
+}
+
+void ResultListModel::SortByLength() {
+    alphabetical_ = false;
+    Rearrange(vellumar::SortByLength);
+}
+
+void ResultListModel::SortByWeight() {
+    alphabetical_ = false;
+    Rearrange(vellumar::SortByWeight);
+}
+
+void ResultListModel::Filter(std::string_view upperText, bool keepMatches) {
+    beginResetModel();
+    std::erase_if(entries_, [&](const std::string& entry) {
+        return ContainsUpperCased(entry, upperText) != keepMatches;
+    });
+    endResetModel();
+}
+
+bool ContainsUpperCased(std::string_view text, std::string_view upperText) {
+    return std::search(text.begin(), text.end(), upperText.begin(), upperText.end(),
+                       [](char a, char b) { return UpperChar(a) == b; }) != text.end() ||
+           upperText.empty();
 }
 
 }  // namespace vellumar::ui

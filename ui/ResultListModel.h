@@ -6,6 +6,7 @@
 #include <QAbstractListModel>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vellumar::ui {
@@ -31,9 +32,25 @@ public:
     // Turning the mode on re-orders the entries at once.
     void SetAlphabetical(bool on);
 
+    // The length and the weight order; both turn the alphabetical mode off.
+    // The rows keep their numbers for the views (a selection stays at its row
+    // number, whatever entry lands there).
+    void SortByLength();
+    void SortByWeight();
+
+    // Keeps the entries whose whole text, upper-cased, contains `upperText`
+    // (keepMatches) or the entries that don't (!keepMatches), in their order.
+    void Filter(std::string_view upperText, bool keepMatches);
+
 private:
+    template <typename Reorder>
+    void Rearrange(Reorder reorder);
+
     std::vector<std::string> entries_;
     bool alphabetical_ = true;
 };
+
+// True when `text`, upper-cased, contains `upperText`.
+bool ContainsUpperCased(std::string_view text, std::string_view upperText);
 
 }  // namespace vellumar::ui

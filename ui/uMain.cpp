@@ -95,6 +95,7 @@ TfmMain::TfmMain(QWidget* parent) : QMainWindow(parent) {
     CreateResultsPage();
     CreateNotesPage();
     WireSearchPage();
+    WireSearchRun();
     WireResultsPage();
     for (QComboBox* combo : {cbAnag, cbWord, cbFile, cbAddOpred, cbKill}) {
         combo->installEventFilter(this);
@@ -308,9 +309,9 @@ void TfmMain::CreateResultsPage() {
     btYes1 = Place(Register(new QPushButton(QStringLiteral("Да"), Tab2), "btYes1"), 464, 216, 27, 21);
     rbNotKill = Place(Register(new QRadioButton(QStringLiteral("Оставить опр-я, содержащие слово..."), Tab2),
                                "rbNotKill"),
-                      256, 238, 240, 19);
+                      256, 238, 250, 19);
     rbKill = Place(Register(new QRadioButton(QStringLiteral("Исключить опр-я, содержащие слово..."), Tab2), "rbKill"),
-                   256, 257, 240, 19);
+                   256, 257, 250, 19);
     cbKill = Place(Register(new QComboBox(Tab2), "cbKill"), 256, 277, 201, 21);
     btYes2 = Place(Register(new QPushButton(QStringLiteral("Да"), Tab2), "btYes2"), 464, 277, 27, 21);
     rbNotKill->setChecked(true);

@@ -158,7 +158,6 @@ public:
     void MoveBoldMarker();
     void RefreshResultsPage();
     void ShowDefinitions(const std::string& entry);
-    void MergeResults();
     // The letter picker at a point of the screen (the grid's right button).
     void OpenLetterPicker(QPoint globalPosition);
 
@@ -227,6 +226,7 @@ private:
     void CreatePositionLabels();
     void ScanDictionaryMenu();
     void WireSearchPage();
+    void WireSearchRun();
     void WireResultsPage();
 
     // Registers a control in creation order, for the language file.
