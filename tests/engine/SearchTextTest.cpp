@@ -119,9 +119,10 @@ TEST(TextLines, SplitMatchesAPlainByteWalkAtEveryAlignment) {
     std::mt19937 rng(7);
     for (int round = 0; round < 2000; ++round) {
         std::string text;
-        const std::size_t length = rng() % 40;
+        // Every other text has long lines, which the split passes over in wide steps.
+        const std::size_t length = rng() % (round % 2 ? 40 : 120);
         for (std::size_t i = 0; i < length; ++i) {
-            const unsigned r = rng() % 10;
+            const unsigned r = rng() % (round % 2 ? 10 : 50);
             text += r == 0 ? '\r' : r == 1 ? '\n' : r == 2 ? '\0' : static_cast<char>('a' + r);
         }
         std::vector<std::string> expected;
