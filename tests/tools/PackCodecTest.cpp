@@ -3,11 +3,13 @@
 #include "archive/FileStream.h"
 #include "tests/tools/PackSupport.h"
 #include "tools/pack/CompressLh5.h"
+#include "tools/pack/CheapestParse.h"
 #include "tools/pack/CompressRle.h"
 #include "tools/pack/Huffman.h"
 #include "tools/pack/MatchFinder.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vellumar {
 namespace {
@@ -125,6 +127,18 @@ TEST(CompressRle, FollowsTheRunRules) {
     EXPECT_EQ(pack::CompressRle(std::string(300, 'A')), bytes({0x41, 0x94, 255, 0x41, 0x94, 45}));
     EXPECT_EQ(pack::CompressRle(std::string(257, 'A')), bytes({0x41, 0x94, 255, 0x41, 0x41}));
     EXPECT_EQ(pack::CompressRle(std::string(3, '\0')), bytes({0, 0x94, 3}));
+}
+
+// The LZH parse's price of a symbol: 16 times log2(total / count) rounded down,
+// at least 1; an unseen symbol is priced at 16 times log2(4 (total + 1)).
+TEST(EntropyPrice, SixteenthsOfTheIdealCodeLength) {
+    for (std::uint32_t total = 1; total <= 700; ++total) {
+        ASSERT_EQ(pack::EntropyPrice(0, total), static_cast<std::uint32_t>(16 * (std::log2(total + 1.0) + 2))) << total;
+        for (std::uint32_t count = 1; count <= total; ++count)
+            ASSERT_EQ(pack::EntropyPrice(count, total),
+                      static_cast<std::uint32_t>(std::max(1.0, 16 * std::log2(static_cast<double>(total) / count))))
+                << count << " of " << total;
+    }
 }
 
 TEST(Huffman, LengthsAreLimitedAndComplete) {

@@ -1,7 +1,6 @@
 #include "tools/pack/CheapestParse.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace vellumar::pack {
 
@@ -93,10 +92,36 @@ std::vector<Token> SegmentParser::Cheapest(std::string_view segment, const Parse
     return tokens;
 }
 
+namespace {
+
+// PriceUnit times log2(y), rounded down, for y of 1 and more: the whole bits by
+// halving, the four bits of the fraction by squaring. Without the maths
+// library, which vellumar-cli would otherwise load at every start.
+std::uint32_t PriceOfRatio(double y) {
+    static_assert(PriceUnit == 1u << 4);
+    std::uint32_t whole = 0;
+    while (y >= 2) {
+        y /= 2;
+        ++whole;
+    }
+    std::uint32_t fraction = 0;
+    for (int bit = 0; bit < 4; ++bit) {
+        y *= y;
+        fraction <<= 1;
+        if (y >= 2) {
+            y /= 2;
+            fraction |= 1;
+        }
+    }
+    return whole * PriceUnit + fraction;
+}
+
+}  // namespace
+
 std::uint32_t EntropyPrice(std::uint32_t count, std::uint32_t total) {
-    const double bits = count > 0 ? std::log2(static_cast<double>(total) / count)
-                                  : std::log2(static_cast<double>(total) + 1) + 2;
-    return static_cast<std::uint32_t>(std::max(1.0, bits * PriceUnit));
+    const std::uint32_t price = count > 0 ? PriceOfRatio(static_cast<double>(total) / count)
+                                          : PriceOfRatio(static_cast<double>(total) + 1) + 2 * PriceUnit;
+    return std::max<std::uint32_t>(1, price);
 }
 
 }  // namespace vellumar::pack
