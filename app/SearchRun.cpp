@@ -42,8 +42,8 @@ void SearchPlainText(const std::string& path, const TextSearch& search) {
     if (!ForEachFileTextChunk(path, true, search)) ShowMessage(texts::CannotReadPlainText);
 }
 
-// A search around the reading of its dictionaries: the query check, the word
-// that there are none, the merge and the stop when memory runs out. `readAll`
+// A search around the reading of its dictionaries: the query check, the message
+// when there are none, the merge and the stop when memory runs out. `readAll`
 // hands the text of each dictionary to search to `search`, given the length of
 // the member that holds the query's words, and counts each in `searched`.
 template <class ReadAll>
