@@ -37,7 +37,12 @@ void ResultListModel::SetEntries(std::vector<std::string> entries) {
 template <typename Reorder>
 void ResultListModel::Rearrange(Reorder reorder) {
     Q_EMIT layoutAboutToBeChanged();
-    reorder(entries_);
+    try {
+        reorder(entries_);
+    } catch (...) {
+        Q_EMIT layoutChanged();   // the views must not be left waiting
+        throw;
+    }
     Q_EMIT layoutChanged();
 }
 

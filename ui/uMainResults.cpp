@@ -37,20 +37,34 @@ void ShowEntry(TfmMain& w, int row) {
     w.ShowDefinitions(entry);
 }
 
-// A length or weight sort: the list hidden and the gauge over it meanwhile.
+// A length or weight sort, unless the list is empty: the panel of the new
+// order disabled and the two others enabled; the list hidden and the gauge
+// over it meanwhile, and shown again however the sort ends.
 template <typename Sort>
-void SortHidden(TfmMain& w, Sort sort) {
-    BusyCursor busy;
-    const int last = w.Results->Count() - 1;
-    w.lbWords->hide();
-    w.gagSort->setRange(0, std::max(last, 1));
-    w.gagSort->setValue(0);
-    w.gagSort->show();
-    sort();
-    // One pass of the core's order does what the exchange sort's passes did.
-    w.gagSort->setValue(std::max(last, 1));
-    w.gagSort->hide();
-    w.lbWords->show();
+void SortHidden(TfmMain& w, Panel* chosen, Sort sort) {
+    if (w.Results->Count() == 0) return;
+    for (Panel* p : {w.pnABC, w.pnLen, w.pnMas}) p->setEnabled(p != chosen);
+    struct Hidden {
+        TfmMain& w;
+        ~Hidden() {
+            w.gagSort->hide();
+            w.lbWords->show();
+        }
+    };
+    try {
+        BusyCursor busy;
+        Hidden hidden{w};
+        const int last = std::max(w.Results->Count() - 1, 1);
+        w.lbWords->hide();
+        w.gagSort->setRange(0, last);
+        w.gagSort->setValue(0);
+        w.gagSort->show();
+        sort();
+        // One pass of the core's order does what the exchange sort's passes did.
+        w.gagSort->setValue(last);
+    } catch (const std::exception& e) {
+        ShowFailure(&w, e);
+    }
 }
 
 }  // namespace
@@ -151,21 +165,8 @@ void TfmMain::pnABCClick() {
     Results->SetAlphabetical(true);
 }
 
-void TfmMain::pnLenClick() {
-    if (Results->Count() == 0) return;
-    pnABC->setEnabled(true);
-    pnMas->setEnabled(true);
-    pnLen->setEnabled(false);
-    SortHidden(*this, [this] { Results->SortByLength(); });
-}
-
-void TfmMain::pnMasClick() {
-    if (Results->Count() == 0) return;
-    pnMas->setEnabled(false);
-    pnABC->setEnabled(true);
-    pnLen->setEnabled(true);
-    SortHidden(*this, [this] { Results->SortByWeight(); });
-}
+void TfmMain::pnLenClick() { SortHidden(*this, pnLen, [this] { Results->SortByLength(); }); }
+void TfmMain::pnMasClick() { SortHidden(*this, pnMas, [this] { Results->SortByWeight(); }); }
 
 void TfmMain::btYes1Click() {
     try {

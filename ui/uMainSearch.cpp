@@ -81,7 +81,8 @@ void SelectRejected(QComboBox* combo, std::size_t position) {
 }  // namespace
 
 void TfmMain::WireSearchRun() {
-    for (QPushButton* b : {btRun, btFindAnag, btFindWord}) connect(b, &QPushButton::clicked, this, &TfmMain::btRunClick);
+    for (QPushButton* b : {btRun, btFindAnag, btFindWord})
+        connect(b, &QPushButton::clicked, this, &TfmMain::btRunClick);
     connect(cbAnag, &QComboBox::editTextChanged, this, &TfmMain::cbAnagChange);
     connect(cbWord, &QComboBox::editTextChanged, this, &TfmMain::cbWordChange);
     connect(cbFile, &QComboBox::editTextChanged, this, &TfmMain::cbFileChange);
@@ -113,8 +114,8 @@ void TfmMain::btRunClick() {
         }
 
         const DictionaryCatalogue catalogue = Catalogue();
-        const auto checked =
-            static_cast<int>(std::count_if(catalogue.begin(), catalogue.end(), [](const auto& e) { return e.checked; }));
+        const auto checked = static_cast<int>(
+            std::count_if(catalogue.begin(), catalogue.end(), [](const DictionaryEntry& e) { return e.checked; }));
         Gag->setRange(0, std::max(checked, 1));   // a range of 0..0 would show the busy animation
         Gag->setValue(0);
         const SearchProgress progress = [this](std::size_t done, std::size_t) {

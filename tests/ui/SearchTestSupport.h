@@ -1,7 +1,7 @@
 #pragma once
-// Helpers for the tests of the search run and the results page: the window
-// shown and active, the mask put into the grid, typing into a combo box, and
-// the result list read back as UTF-8.
+// The tests of the search run and the results page: the main window made over
+// the dictionaries that a test wrote, shown and active, with the mask put into
+// the grid, real typing into a combo box and the result list read as UTF-8.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <QListView>
 #include <QTest>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,37 +21,47 @@
 
 namespace vellumar::test {
 
-inline void ShowActive(ui::TfmMain& w) {
-    w.show();
-    w.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-}
+using Lines = std::vector<std::string>;
 
-// The grid as long as `maskUtf8`, one letter or blank per cell.
-inline void SetMask(ui::TfmMain& w, const std::string& maskUtf8) {
-    const std::string mask = W(maskUtf8);
-    ui::MaskGridState& state = w.Grid->State();
-    while (state.Length() > static_cast<int>(mask.size())) state.Shorten();
-    while (state.Length() < static_cast<int>(mask.size())) state.Lengthen();
-    for (std::size_t i = 0; i < mask.size(); ++i) state.SetCell(static_cast<int>(i), std::string(1, mask[i]));
-}
+class SearchWindow : public ::testing::Test {
+protected:
+    // Makes the window; the dictionaries must be written before.
+    void Open() {
+        forms = std::make_unique<FormsScope>();
+        w().show();
+        w().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+    }
+    void TearDown() override { forms.reset(); }
+    ui::TfmMain& w() { return forms->main(); }
 
-// Replaces the box's text by typing `text` with real key events (QTest's
-// own keyClicks takes Latin-1 characters only).
-inline void Type(QComboBox* box, const QString& text) {
-    box->clearEditText();
-    for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, box->lineEdit(), Qt::Key_unknown, QString(c), {});
-}
+    // The grid as long as `maskUtf8`, one letter or blank per cell.
+    void SetMask(const std::string& maskUtf8) {
+        const std::string mask = W(maskUtf8);
+        ui::MaskGridState& state = w().Grid->State();
+        while (state.Length() > static_cast<int>(mask.size())) state.Shorten();
+        while (state.Length() < static_cast<int>(mask.size())) state.Lengthen();
+        for (std::size_t i = 0; i < mask.size(); ++i) state.SetCell(static_cast<int>(i), std::string(1, mask[i]));
+    }
+    void SearchGrid(const std::string& maskUtf8) {
+        SetMask(maskUtf8);
+        QTest::mouseClick(w().btRun, Qt::LeftButton);
+    }
+    // Replaces the box's text by real key events (QTest's keyClicks takes Latin-1 only).
+    static void Type(QComboBox* box, const char* utf8) {
+        box->clearEditText();
+        for (const QChar c : Q(utf8))
+            QTest::sendKeyEvent(QTest::Click, box->lineEdit(), Qt::Key_unknown, QString(c), {});
+    }
+    Lines Listed() {
+        Lines out;
+        for (const std::string& entry : w().Results->Entries()) out.push_back(U(entry));
+        return out;
+    }
 
-inline std::vector<std::string> Listed(const ui::TfmMain& w) {
-    std::vector<std::string> out;
-    for (const std::string& entry : w.Results->Entries()) out.push_back(U(entry));
-    return out;
-}
-
-inline void ClickRow(ui::TfmMain& w, int row) {
-    const QRect rect = w.lbWords->visualRect(w.Results->index(row));
-    QTest::mouseClick(w.lbWords->viewport(), Qt::LeftButton, {}, rect.center());
-}
+    ProgramFolder folder;
+    SeamScope seams;
+    std::unique_ptr<FormsScope> forms;
+};
 
 }  // namespace vellumar::test
