@@ -31,6 +31,9 @@ public:
     // The column under a point of the widget, or -1.
     int ColumnAt(QPoint point) const;
     QRect CellRect(int column) const;
+    // The current cell is drawn white on blue while the grid is the main
+    // window's focused control.
+    bool ShowsFocusedCell() const;
 
 Q_SIGNALS:
     // A key went down; a handler may change `*key` (0 swallows it) before the
@@ -43,6 +46,7 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -50,10 +54,13 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void DrawCell(QPainter& painter, int column);
+    void DrawCell(QPainter& painter, int column, bool focused);
+    void UpdateLetterFont();
 
     MaskGridState state_;
     QString face_;
+    QFont letterFont_;
+    int letterFontFor_ = -1;   // the grid height letterFont_ was made for
 };
 
 }  // namespace vellumar::ui

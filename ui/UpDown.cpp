@@ -1,5 +1,6 @@
 #include "ui/UpDown.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -18,6 +19,7 @@ UpDown::UpDown(QLineEdit* buddy, int minimum, int maximum, int position, QWidget
     }
     connect(up_, &QToolButton::clicked, this, [this] { StepBy(1); });
     connect(down_, &QToolButton::clicked, this, [this] { StepBy(-1); });
+    buddy_->installEventFilter(this);
 }
 
 void UpDown::StepBy(int delta) {
@@ -26,6 +28,17 @@ void UpDown::StepBy(int delta) {
     const int from = ok ? std::clamp(typed, minimum_, maximum_) : position_;
     position_ = std::clamp(from + delta, minimum_, maximum_);
     buddy_->setText(QString::number(position_));
+}
+
+bool UpDown::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == buddy_ && event->type() == QEvent::KeyPress && isEnabled()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            StepBy(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void UpDown::resizeEvent(QResizeEvent*) {

@@ -1,7 +1,8 @@
 #pragma once
 // Up-down arrows bound to an edit field: each arrow steps the field's number
-// by one within [minimum, maximum], without wrapping around. A field that holds
-// no number is stepped from the last position.
+// by one within [minimum, maximum], without wrapping around, and so do the Up
+// and Down keys in the field. A field that holds no number is stepped from the
+// last position.
 
 #include <QWidget>
 
@@ -23,6 +24,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLineEdit* buddy_;

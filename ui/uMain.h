@@ -226,6 +226,8 @@ private:
     void CreatePositionLabels();
     void ScanDictionaryMenu();
     void WireSearchPage();
+    // The grid's width, the labels shown and lLen after N changed.
+    void ShowMaskColumns();
     void WireSearchRun();
     void WireResultsPage();
 

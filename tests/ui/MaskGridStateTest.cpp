@@ -1,5 +1,5 @@
 // The mask grid's cells and keys without a window: typing in either layout,
-// Backspace, Delete, Insert and the length keys at the edges.
+// and the editing keys at the edges.
 
 #include <gtest/gtest.h>
 
@@ -16,145 +16,66 @@ namespace {
 using ui::GridKey;
 using ui::MaskGridState;
 
-// The cells as UTF-8, an unwritten cell as '.'.
 std::string Cells(const MaskGridState& s) {
     std::string out;
     for (const std::string& cell : s.Cells()) out += cell.empty() ? "." : U(cell);
     return out;
 }
 
-// A grid of the word's length holding the word (blanks as ' '), current cell `col`.
-MaskGridState Grid(const std::string& utf8, int col) {
+TEST(MaskGridState, TypingTakesEitherLayoutAndStopsOnTheLastCell) {
     MaskGridState s;
-    const std::string word = W(utf8);
-    while (s.Length() < static_cast<int>(word.size())) s.Lengthen();
-    while (s.Length() > static_cast<int>(word.size())) s.Shorten();
-    for (int c = 0; c < s.Length(); ++c) s.SetCell(c, std::string(1, word[static_cast<std::size_t>(c)]));
-    s.SetCol(col);
-    return s;
-}
-
-TEST(MaskGridState, TypingInTheLatinLayoutGivesTheRussianLettersAndStopsOnTheLastCell) {
-    MaskGridState s;
-    for (char c : std::string("ntcn")) s.Type(c);
-    EXPECT_EQ(Cells(s), "ТЕСТ.");
-    EXPECT_EQ(s.Col(), 4);
-    const int weights[] = {20, 6, 19, 20, 0};
-    for (int c = 0; c < 5; ++c) EXPECT_EQ(s.Weight(c), weights[c]) << c;
-
-    EXPECT_EQ(s.Type('F'), 4);   // the last cell takes it and stays current
-    EXPECT_EQ(s.Type(W("ё")[0]), 4);
+    for (char c : std::string("ntcnF1?/-=") + W("ё")) s.Type(c);
     EXPECT_EQ(Cells(s), "ТЕСТЁ");
     EXPECT_EQ(s.Col(), 4);
-    EXPECT_EQ(s.Weight(4), 7);
-
     s.SetCol(1);
-    for (char c : std::string("1?/\t-=\b")) EXPECT_EQ(s.Type(c), -1) << int(c);
     EXPECT_EQ(s.Type(' '), 1);
-    EXPECT_EQ(Cells(s), "Т СТЁ");
-    EXPECT_EQ(s.Weight(1), 0);
-    EXPECT_EQ(s.Col(), 2);
-}
-
-// Each letter sits on exactly one key: its plain and its shifted cap give it.
-TEST(MaskGridState, EveryLetterHasOneKeyInBothShiftStates) {
-    const std::string plain = "`qwertyuiop[]asdfghjkl;'zxcvbnm,.";
-    const std::string shifted = "~QWERTYUIOP{}ASDFGHJKL:\"ZXCVBNM<>";
+    EXPECT_EQ(Cells(s) + std::to_string(s.Weight(1) + s.Weight(4)), "Т СТЁ7");
+    // Each letter sits on one key, whose plain and shifted caps both give it.
+    const std::string plain = "`qwertyuiop[]asdfghjkl;'zxcvbnm,.", shifted = "~QWERTYUIOP{}ASDFGHJKL:\"ZXCVBNM<>";
     std::set<char> letters;
     for (std::size_t i = 0; i < plain.size(); ++i) {
-        const char letter = ui::RussianKeyLetter(plain[i]);
-        EXPECT_EQ(ui::RussianKeyLetter(shifted[i]), letter) << plain[i];
-        EXPECT_TRUE(IsUpperRussian(letter)) << plain[i];
-        letters.insert(letter);
+        EXPECT_EQ(ui::RussianKeyLetter(shifted[i]), ui::RussianKeyLetter(plain[i])) << plain[i];
+        if (IsUpperRussian(ui::RussianKeyLetter(plain[i]))) letters.insert(ui::RussianKeyLetter(plain[i]));
     }
     EXPECT_EQ(letters.size(), Alphabet.size());
-    EXPECT_EQ(U(std::string{ui::RussianKeyLetter('f'), ui::RussianKeyLetter('`'), ui::RussianKeyLetter('\''),
-                            ui::RussianKeyLetter('.')}),
-              "АЁЭЮ");
 }
 
-TEST(MaskGridState, BackspaceRemovesTheCellBeforeOrBlanksAtTheShortestLength) {
-    MaskGridState s = Grid("КОТ", 2);
-    MaskGridState::KeyResult r = s.KeyDown(GridKey::Backspace);
-    EXPECT_EQ(Cells(s), "КТ");
-    EXPECT_EQ(s.Col(), 1);
-    EXPECT_EQ(r.key, GridKey::Delete);
-    EXPECT_FALSE(r.swallowed);
-
-    r = s.KeyDown(GridKey::Backspace);   // N = 2: the first cell blanked and current
-    EXPECT_EQ(Cells(s), " Т");
-    EXPECT_EQ(s.Col(), 0);
-    EXPECT_EQ(r.key, GridKey::Backspace);
-
-    r = s.KeyDown(GridKey::Backspace);   // column 0: nothing
-    EXPECT_EQ(Cells(s), " Т");
-    EXPECT_FALSE(r.changed);
-
-    MaskGridState first = Grid("КОТЫ", 0);
-    first.KeyDown(GridKey::Backspace);
-    EXPECT_EQ(Cells(first), "КОТЫ");
-}
-
-TEST(MaskGridState, DeleteMovesTheFollowingLettersLeftAndShortens) {
-    MaskGridState s = Grid("ПАРОХО", 2);
-    s.KeyDown(GridKey::Delete);
-    EXPECT_EQ(Cells(s), "ПАОХО");
-    EXPECT_EQ(s.Col(), 2);
-
-    s.SetCol(4);   // the last cell: it goes and the new last one is current
-    s.KeyDown(GridKey::Delete);
-    EXPECT_EQ(Cells(s), "ПАОХ");
-    EXPECT_EQ(s.Col(), 3);
-
-    MaskGridState two = Grid("ДА", 0);   // N = 2: blanks instead of shortening
-    two.KeyDown(GridKey::Delete);
-    EXPECT_EQ(Cells(two), "А ");
-    EXPECT_EQ(two.Col(), 0);
-    two = Grid("ДА", 1);
-    two.KeyDown(GridKey::Delete);
-    EXPECT_EQ(Cells(two), "Д ");
-    EXPECT_EQ(two.Col(), 1);
-}
-
-TEST(MaskGridState, InsertOpensABlankAtTheCurrentCellAndLosesTheLastLetterAtTheLimit) {
-    MaskGridState s = Grid("КОТ", 1);
-    const MaskGridState::KeyResult r = s.KeyDown(GridKey::Insert);
-    EXPECT_EQ(Cells(s), "К ОТ");
-    EXPECT_EQ(s.Col(), 1);
-    EXPECT_TRUE(r.plusStep);
-    EXPECT_FALSE(r.swallowed);
-
-    MaskGridState full = Grid("АБВГДЕЖЗИЙКЛМНОПРСТУФХ", 0);
-    full.KeyDown(GridKey::Insert);
-    EXPECT_EQ(Cells(full), " АБВГДЕЖЗИЙКЛМНОПРСТУФ");
-    EXPECT_EQ(full.Col(), 0);
-}
-
-TEST(MaskGridState, PlusAndMinusStepOnceWithinTwoToTwentyTwoAndAreSwallowed) {
-    MaskGridState s = Grid("АБВ", 2);
-    MaskGridState::KeyResult r = s.KeyDown(GridKey::Minus);
-    EXPECT_TRUE(r.swallowed && r.minusStep && !r.plusStep);
-    EXPECT_EQ(Cells(s), "АБ");
-    EXPECT_EQ(s.Col(), 1);   // the current cell stays inside
-    s.KeyDown(GridKey::Minus);
-    EXPECT_EQ(s.Length(), 2);
-
-    r = s.KeyDown(GridKey::Plus);
-    EXPECT_TRUE(r.swallowed && r.plusStep && !r.minusStep);
-    EXPECT_EQ(Cells(s), "АБ ");   // a letter dropped by shortening does not come back
-    while (s.Length() < MaskGridState::MaxLength) s.KeyDown(GridKey::Plus);
-    s.KeyDown(GridKey::Plus);
-    s.KeyDown(GridKey::Insert);
-    EXPECT_EQ(s.Length(), 22);
-
-    EXPECT_FALSE(s.KeyDown(GridKey::Other).changed);
-}
-
-TEST(MaskGridState, ClearBlanksEveryCellAndKeepsLengthAndCurrentCell) {
-    MaskGridState s = Grid("КОТЫ", 2);
-    s.Clear();
-    EXPECT_EQ(Cells(s), "    ");
-    EXPECT_EQ(s.Col(), 2);
+TEST(MaskGridState, EditingKeysAtTheEdges) {
+    const std::string full = "АБВГДЕЖЗИЙКЛМНОПРСТУФХ";
+    struct Case {
+        std::string cells;
+        int col;
+        GridKey key;
+        std::string after;
+        int colAfter;
+    };
+    const Case cases[] = {
+        {"КОТ", 2, GridKey::Backspace, "КТ", 1},   // the cell before goes, as a Delete
+        {"КТ", 1, GridKey::Backspace, " Т", 0},    // N = 2: the first cell blanked
+        {"КТ", 0, GridKey::Backspace, "КТ", 0},
+        {"ПАРОХО", 2, GridKey::Delete, "ПАОХО", 2},
+        {"ПАРОХ", 4, GridKey::Delete, "ПАРО", 3},
+        {"ДА", 0, GridKey::Delete, "А ", 0},       // N = 2: the second letter moves up
+        {"ДА", 1, GridKey::Delete, "Д ", 1},
+        {"КОТ", 1, GridKey::Insert, "К ОТ", 1},
+        {full, 0, GridKey::Insert, " АБВГДЕЖЗИЙКЛМНОПРСТУФ", 0},
+        {"АБВ", 2, GridKey::Minus, "АБ", 1},
+        {"АБ", 1, GridKey::Minus, "АБ", 1},
+        {"АБ", 1, GridKey::Plus, "АБ ", 1},
+        {full, 0, GridKey::Plus, full, 0},
+    };
+    for (const Case& c : cases) {
+        MaskGridState s;
+        const std::string word = W(c.cells);
+        while (s.Length() < static_cast<int>(word.size())) s.Lengthen();
+        while (s.Length() > static_cast<int>(word.size())) s.Shorten();
+        for (int i = 0; i < s.Length(); ++i) s.SetCell(i, word.substr(static_cast<std::size_t>(i), 1));
+        s.SetCol(c.col);
+        const bool swallowed = s.KeyDown(c.key).swallowed;
+        EXPECT_EQ(Cells(s), c.after) << c.cells << static_cast<int>(c.key);
+        EXPECT_EQ(s.Col(), c.colAfter) << c.cells << static_cast<int>(c.key);
+        EXPECT_EQ(swallowed, c.key == GridKey::Plus || c.key == GridKey::Minus);
+    }
 }
 
 }  // namespace
