@@ -366,8 +366,9 @@ void TfmMain::FormCreate() {
     PosLabel[1]->setFont(bold);
     // 13.
     cbMass->setCurrentIndex(0);
-    // 14.
+    // 14. Typing goes straight into the grid.
     PageControl->setCurrentWidget(Tab1);
+    Grid->setFocus();
 }
 
 // One checked entry per dictionary above the separator, in catalogue order;

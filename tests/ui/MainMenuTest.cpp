@@ -36,6 +36,7 @@ protected:
 };
 
 TEST_F(MainMenu, PageEntriesBringTheirPagesForward) {
+    EXPECT_TRUE(w().Grid->hasFocus());   // typing goes into the grid from the start
     const std::pair<QAction*, QWidget*> entries[] = {
         {w().mmDop, w().Tab4}, {w().mmRes, w().Tab2}, {w().mmNotes, w().Tab3}, {w().mmFind, w().Tab1}};
     for (const auto& [action, page] : entries) {
