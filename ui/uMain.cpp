@@ -101,7 +101,7 @@ TfmMain::TfmMain(QWidget* parent) : QMainWindow(parent) {
         combo->installEventFilter(this);
         combo->lineEdit()->installEventFilter(this);
     }
-    resize(512, 392);
+    resize(536, 392);   // room for the results page's longest captions
     FormCreate();
 }
 

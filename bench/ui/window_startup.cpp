@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     QMainWindow* window = nullptr;
     if (empty) {
         window = new QMainWindow;
-        window->resize(512, 392);
+        window->resize(536, 392);
     } else {
         vellumar::SetProgramDirectory(VELLUMAR_BIN_DIR);
         vellumar::ui::CreateForms();
