@@ -1,18 +1,27 @@
 // The main window's ways into the side windows: the settings dialog, the
-// add-words dialog, the statistics window, the about box, the letter picker,
-// and the product web page.
+// add-words dialog, the statistics window, the about box (each shown modally),
+// the letter picker, and the product web page.
 
 #include "ui/Forms.h"
 #include "ui/Services.h"
+#include "ui/uLetter.h"
 #include "ui/uMain.h"
 
 namespace vellumar::ui {
 
+// A main window made without the side windows (CreateForms makes them all) opens none.
 void TfmMain::mmSetupClick() {}
+
 void TfmMain::mmAddKlavClick() {}
+
 void TfmMain::mmStatClick() {}
+
 void TfmMain::mmAboutClick() {}
+
 void TfmMain::mmWebSiteClick() {}
-void TfmMain::OpenLetterPicker(QPoint) {}
+
+void TfmMain::OpenLetterPicker(QPoint globalPosition) {
+    if (fmLetters) fmLetters->Popup(globalPosition);
+}
 
 }  // namespace vellumar::ui
