@@ -6,11 +6,14 @@
 #include "ui/Services.h"
 #include "ui/uLetter.h"
 #include "ui/uMain.h"
+#include "ui/uSetup.h"
 
 namespace vellumar::ui {
 
 // A main window made without the side windows (CreateForms makes them all) opens none.
-void TfmMain::mmSetupClick() {}
+void TfmMain::mmSetupClick() {
+    if (fmSetup) fmSetup->exec();
+}
 
 void TfmMain::mmAddKlavClick() {}
 
