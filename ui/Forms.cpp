@@ -1,5 +1,6 @@
 #include "ui/Forms.h"
 
+#include "ui/uAdd.h"
 #include "ui/uLetter.h"
 #include "ui/uMain.h"
 #include "ui/uSetup.h"
@@ -10,13 +11,16 @@ void CreateForms() {
     fmMain = new TfmMain;
     fmSetup = new TfmSetup(fmMain);
     fmLetters = new TfmLetters(fmMain);
+    fmAdd = new TfmAdd(fmMain);
 }
 
 // The side windows first: they belong to the main window.
 void DestroyForms() {
+    delete fmAdd;
     delete fmLetters;
     delete fmSetup;
     delete fmMain;
+    fmAdd = nullptr;
     fmLetters = nullptr;
     fmSetup = nullptr;
     fmMain = nullptr;

@@ -4,6 +4,7 @@
 
 #include "ui/Forms.h"
 #include "ui/Services.h"
+#include "ui/uAdd.h"
 #include "ui/uLetter.h"
 #include "ui/uMain.h"
 #include "ui/uSetup.h"
@@ -15,7 +16,9 @@ void TfmMain::mmSetupClick() {
     if (fmSetup) fmSetup->exec();
 }
 
-void TfmMain::mmAddKlavClick() {}
+void TfmMain::mmAddKlavClick() {
+    if (fmAdd) fmAdd->exec();
+}
 
 void TfmMain::mmStatClick() {}
 
