@@ -4,6 +4,7 @@
 #include "ui/uLetter.h"
 #include "ui/uMain.h"
 #include "ui/uSetup.h"
+#include "ui/uStat.h"
 
 namespace vellumar::ui {
 
@@ -12,14 +13,17 @@ void CreateForms() {
     fmSetup = new TfmSetup(fmMain);
     fmLetters = new TfmLetters(fmMain);
     fmAdd = new TfmAdd(fmMain);
+    fmStat = new TfmStat(fmMain);
 }
 
 // The side windows first: they belong to the main window.
 void DestroyForms() {
+    delete fmStat;
     delete fmAdd;
     delete fmLetters;
     delete fmSetup;
     delete fmMain;
+    fmStat = nullptr;
     fmAdd = nullptr;
     fmLetters = nullptr;
     fmSetup = nullptr;

@@ -8,6 +8,7 @@
 #include "ui/uLetter.h"
 #include "ui/uMain.h"
 #include "ui/uSetup.h"
+#include "ui/uStat.h"
 
 namespace vellumar::ui {
 
@@ -20,7 +21,9 @@ void TfmMain::mmAddKlavClick() {
     if (fmAdd) fmAdd->exec();
 }
 
-void TfmMain::mmStatClick() {}
+void TfmMain::mmStatClick() {
+    if (fmStat) fmStat->exec();
+}
 
 void TfmMain::mmAboutClick() {}
 
