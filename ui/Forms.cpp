@@ -1,5 +1,6 @@
 #include "ui/Forms.h"
 
+#include "ui/uAbout.h"
 #include "ui/uAdd.h"
 #include "ui/uLetter.h"
 #include "ui/uMain.h"
@@ -10,6 +11,7 @@ namespace vellumar::ui {
 
 void CreateForms() {
     fmMain = new TfmMain;
+    fmAbout = new TfmAbout(fmMain);
     fmSetup = new TfmSetup(fmMain);
     fmLetters = new TfmLetters(fmMain);
     fmAdd = new TfmAdd(fmMain);
@@ -22,11 +24,13 @@ void DestroyForms() {
     delete fmAdd;
     delete fmLetters;
     delete fmSetup;
+    delete fmAbout;
     delete fmMain;
     fmStat = nullptr;
     fmAdd = nullptr;
     fmLetters = nullptr;
     fmSetup = nullptr;
+    fmAbout = nullptr;
     fmMain = nullptr;
 }
 

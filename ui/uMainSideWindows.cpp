@@ -3,7 +3,9 @@
 // the letter picker, and the product web page.
 
 #include "ui/Forms.h"
+#include "ui/ProductLinks.h"
 #include "ui/Services.h"
+#include "ui/uAbout.h"
 #include "ui/uAdd.h"
 #include "ui/uLetter.h"
 #include "ui/uMain.h"
@@ -25,9 +27,11 @@ void TfmMain::mmStatClick() {
     if (fmStat) fmStat->exec();
 }
 
-void TfmMain::mmAboutClick() {}
+void TfmMain::mmAboutClick() {
+    if (fmAbout) fmAbout->exec();
+}
 
-void TfmMain::mmWebSiteClick() {}
+void TfmMain::mmWebSiteClick() { AppServices().openUrl(QUrl(ProductWebPage())); }
 
 void TfmMain::OpenLetterPicker(QPoint globalPosition) {
     if (fmLetters) fmLetters->Popup(globalPosition);
