@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Starts Vellumar under a virtual X server, opens a side window with real key
+# and mouse events on the main window, and saves a picture of it.
+#   scripts/screenshot-window.sh OUT.png BUILD_DIR TITLE [ACTIONS...]
+# TITLE: the window to capture, by its exact title ("Настройки", "Статистика",
+# ...), or "screen" for the whole screen (the letter picker has no title).
+# ACTIONS: xdotool key names sent to the main window (ctrl+d, F12, alt+f ...),
+# "click@X,Y" / "rclick@X,Y" for a left or right click at a point of the main
+# window, "sleep" for a pause.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=$(realpath -m "$1")
+build=$(cd "$2" && pwd)
+title=$3
+shift 3
+for tool in Xvfb xdotool import; do
+  command -v "$tool" >/dev/null || { echo "missing $tool: run scripts/setup.sh" >&2; exit 2; }
+done
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
+xvfb=$!
+app=""
+work=$(mktemp -d)
+trap 'kill $app "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+# A scratch copy of the program folder, so notes and settings stay untouched.
+cp -r "$build/bin/." "$work/"
+(cd "$work" && exec ./vellumar) &
+app=$!
+
+find_window() {
+  for _ in $(seq 100); do
+    local id
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+    [[ -n $id ]] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+main=$(find_window '^Vellumar v') || { echo "the main window did not appear" >&2; exit 1; }
+sleep 0.5
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
+for action in "$@"; do
+  case $action in
+    click@*|rclick@*)
+      point=${action#*@}
+      button=1; [[ $action == rclick@* ]] && button=3
+      xdotool mousemove --window "$main" "${point%,*}" "${point#*,}" click "$button" ;;
+    sleep) sleep 0.5 ;;
+    *) xdotool key --window "$main" "$action" ;;
+  esac
+  sleep 0.2
+done
+sleep 0.5
+if [[ $title == screen ]]; then
+  import -window root "$out"
+else
+  target=$(find_window "^$title\$") || { echo "no window titled $title" >&2; exit 1; }
+  import -window "$target" "$out"
+fi
+echo "saved $out"
