@@ -14,7 +14,10 @@ namespace vellumar {
 
 class OutputWindow {
 public:
-    static constexpr std::size_t Chunk = 64 * 1024;
+    // Fresh output between slides. Small enough that the buffer stays in the
+    // cache and a search's short member touches few new pages; sliding the
+    // history more often costs less than that.
+    static constexpr std::size_t Chunk = 16 * 1024;
     static constexpr std::size_t Slack = 512;  // longest match plus over-copy
 
     OutputWindow(ByteSink& sink, std::size_t history)
