@@ -1,9 +1,8 @@
 #include "app/Catalogue.h"
 
 #include <algorithm>
-#include <filesystem>
+#include <dirent.h>
 #include <new>
-#include <system_error>
 
 #include "app/AppMessages.h"
 #include "app/FileIO.h"
@@ -42,13 +41,16 @@ bool ListingLess(const std::string& a, const std::string& b) {
     return a.compare(b) < 0;
 }
 
+// Listed with the system's calls rather than std::filesystem, whose start-up
+// every run of the command-line tool would pay.
 std::vector<std::string> ListDictionaryNames(const std::string& directory) {
     std::vector<std::string> names;
-    std::error_code ec;
-    std::filesystem::directory_iterator it(directory.empty() ? "." : directory, ec), end;
-    for (; !ec && it != end; it.increment(ec)) {
-        std::string name = it->path().filename().string();
-        if (HasDicExtension(name)) names.push_back(std::move(name));
+    if (DIR* dir = ::opendir(directory.empty() ? "." : directory.c_str())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            std::string name = entry->d_name;
+            if (HasDicExtension(name)) names.push_back(std::move(name));
+        }
+        ::closedir(dir);
     }
     std::sort(names.begin(), names.end(), ListingLess);
     return names;

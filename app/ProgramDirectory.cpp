@@ -1,18 +1,29 @@
 #include "app/ProgramDirectory.h"
 
-#include <filesystem>
-#include <system_error>
+#include <unistd.h>
 
 namespace vellumar {
 
 namespace {
 
+// The running program's path, or nothing. Through the system call rather than
+// std::filesystem, whose start-up every run of the command-line tool would pay.
+std::string RunningProgram() {
+    std::string path(256, '\0');
+    for (;;) {
+        const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());
+        if (n < 0) return {};
+        if (static_cast<std::size_t>(n) < path.size()) {
+            path.resize(static_cast<std::size_t>(n));
+            return path;
+        }
+        path.resize(path.size() * 2);  // perhaps cut off: try again with more room
+    }
+}
+
 std::string FromRunningProgram() {
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return "./";
     // Everything up to and including the last separator.
-    const std::string path = exe.string();
+    const std::string path = RunningProgram();
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
 }
