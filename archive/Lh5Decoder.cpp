@@ -136,6 +136,13 @@ std::uint32_t Lh5Decoder::DecodeQuickly(BitReader& reader, unsigned char*& curso
     std::uint32_t left = count;
     while (left != 0 && out < stop) {
         bits.RefillQuickly();
+        const unsigned entry = cTable_[bits.Peek(LiteralTableBits)];
+        if (entry < Entry(256, 0)) {
+            // A literal of a looked-up code leaves bits enough for any symbol.
+            bits.SkipLow(entry);
+            *out++ = static_cast<unsigned char>(EntrySymbol(entry));
+            if (--left == 0 || out >= stop) break;
+        }
         DecodeOne(bits, out);
         --left;
     }
