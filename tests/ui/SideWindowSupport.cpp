@@ -16,14 +16,8 @@ QWidget* WhileModal(const std::function<void()>& open, const std::function<void(
         fired = true;
         QPointer<QWidget> modal = QApplication::activeModalWidget();
         seen = modal.data();
-        if (!modal) return;
-        if (act) act(modal);
-        if (modal && modal->isVisible()) {
-            if (auto* dialog = qobject_cast<QDialog*>(modal.data()))
-                dialog->reject();
-            else
-                modal->close();
-        }
+        if (modal && act) act(modal);
+        if (auto* dialog = qobject_cast<QDialog*>(modal.data()); dialog && dialog->isVisible()) dialog->reject();
     });
     open();
     // Nothing modal came up: let the pending check run now, not in a later test.
@@ -39,35 +33,23 @@ bool ShowActive(QWidget* window) {
 
 namespace {
 
-QWindow* WindowOf(QWidget* widget, QPoint point, QPoint& inWindow) {
-    QWindow* window = widget->window()->windowHandle();
-    inWindow = window->mapFromGlobal(widget->mapToGlobal(point));
-    return window;
+// `point` of the widget in its window's terms.
+QPoint InWindow(QWidget* widget, QPoint point) {
+    return widget->window()->windowHandle()->mapFromGlobal(widget->mapToGlobal(point));
 }
 
 }  // namespace
 
-void PressAt(QWidget* widget, Qt::MouseButton button, QPoint point) {
-    QPoint at;
-    QWindow* window = WindowOf(widget, point, at);
-    QTest::mousePress(window, button, {}, at);
-}
-
-void ReleaseAt(QWidget* widget, Qt::MouseButton button, QPoint point) {
-    QPoint at;
-    QWindow* window = WindowOf(widget, point, at);
-    QTest::mouseRelease(window, button, {}, at);
-}
-
 void ClickAt(QWidget* widget, Qt::MouseButton button, QPoint point) {
-    PressAt(widget, button, point);
-    ReleaseAt(widget, button, point);
+    QTest::mousePress(widget->window()->windowHandle(), button, {}, InWindow(widget, point));
+    QTest::mouseRelease(widget->window()->windowHandle(), button, {}, InWindow(widget, point));
 }
 
-void MoveTo(QWidget* widget, QPoint point) {
-    QPoint at;
-    QWindow* window = WindowOf(widget, point, at);
-    QTest::mouseMove(window, at);
+void MoveTo(QWidget* widget, QPoint point) { QTest::mouseMove(widget->window()->windowHandle(), InWindow(widget, point)); }
+
+void SideWindowTest::Open() {
+    forms = std::make_unique<FormsScope>();
+    ASSERT_TRUE(ShowActive(&w()));
 }
 
 }  // namespace vellumar::test

@@ -1,33 +1,46 @@
 #pragma once
 // Helpers for the side windows' tests.
 //
-// Modal windows: the window is shown with exec() as in the program, the test
-// acts on it from inside its event loop, and whatever is still open afterwards
-// is closed, so no test ever waits on a modal window.
+// Modal windows are shown with exec() as in the program; the test acts on
+// them from inside their event loop, and whatever is still open afterwards is
+// closed, so no test ever waits on a modal window.
 //
-// Mouse: events sent through the widget's window, as the window system sends
+// Mouse events go through the widget's window, as the window system sends
 // them, so that an open popup sees them first (QTest's widget overloads hand
 // them to the widget directly).
+
+#include <gtest/gtest.h>
 
 #include <QPoint>
 
 #include <functional>
+#include <memory>
 
-class QWidget;
+#include "tests/ui/UiTestSupport.h"
 
 namespace vellumar::test {
 
-// Runs `open`, which is expected to show a window modally; once it is up,
-// runs `act` on it and then closes it unless `act` did. Returns the modal
-// window that was seen (nullptr when none came up).
+// Runs `open`, which should show a window modally; once it is up, runs `act`
+// on it and then closes it unless `act` did. Returns the modal window seen.
 QWidget* WhileModal(const std::function<void()>& open, const std::function<void(QWidget* modal)>& act = {});
 
 // Shows the window and waits until it is the active one; false if it never is.
 bool ShowActive(QWidget* window);
 
-void PressAt(QWidget* widget, Qt::MouseButton button, QPoint point);
-void ReleaseAt(QWidget* widget, Qt::MouseButton button, QPoint point);
 void ClickAt(QWidget* widget, Qt::MouseButton button, QPoint point);
 void MoveTo(QWidget* widget, QPoint point);
+
+// A program folder with the seams recorded; Open() makes the windows (write
+// the folder's files first) and shows the main window active.
+class SideWindowTest : public ::testing::Test {
+protected:
+    void Open();
+    void TearDown() override { forms.reset(); }
+    ui::TfmMain& w() { return forms->main(); }
+
+    ProgramFolder folder;
+    SeamScope seams;
+    std::unique_ptr<FormsScope> forms;
+};
 
 }  // namespace vellumar::test
