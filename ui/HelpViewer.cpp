@@ -30,6 +30,8 @@ QTextBrowser* HelpWindow() {
         window = new QTextBrowser;
         window->setObjectName(QStringLiteral("HelpViewer"));
         window->setAttribute(Qt::WA_DeleteOnClose);
+        // The program ends with its main window, whether help is open or not.
+        window->setAttribute(Qt::WA_QuitOnClose, false);
         window->setOpenLinks(false);
         window->resize(560, 480);
         window->document()->setDocumentMargin(10);
