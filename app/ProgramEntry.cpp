@@ -12,7 +12,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellumar"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vellumar"));
+    vellumar::ui::ApplicationTitle() = QStringLiteral("Vellumar");
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vellumar.png")));
     // The pages are laid out for a small dialog font.
     QFont font = QApplication::font();

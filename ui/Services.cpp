@@ -18,7 +18,7 @@ namespace {
 Services DefaultServices() {
     Services s;
     s.message = [](QWidget* parent, const QString& text) {
-        QMessageBox::information(parent, QApplication::applicationDisplayName(), text);
+        QMessageBox::information(parent, ApplicationTitle(), text);
     };
     s.openFile = [](QWidget* parent) -> std::optional<QString> {
         const QString path = QFileDialog::getOpenFileName(parent);
@@ -37,6 +37,11 @@ Services DefaultServices() {
 }
 
 }  // namespace
+
+QString& ApplicationTitle() {
+    static QString title = QStringLiteral("Vellumar");
+    return title;
+}
 
 Services& AppServices() {
     static Services services = DefaultServices();

@@ -28,6 +28,10 @@ struct Services {
     std::function<void(int topic)> showHelp;
 };
 
+// The application's title: the caption of its message boxes. (Qt's display
+// name would also be appended to every window's caption on X11.)
+QString& ApplicationTitle();
+
 // The services in force; the program's defaults until something replaces them.
 Services& AppServices();
 

@@ -37,6 +37,7 @@
 #include "ui/Panel.h"
 #include "ui/QtText.h"
 #include "ui/ResultListModel.h"
+#include "ui/Services.h"
 #include "ui/UpDown.h"
 
 namespace vellumar::ui {
@@ -354,7 +355,7 @@ void TfmMain::FormCreate() {
     // 8.
     setWindowTitle(QStringLiteral("Vellumar v.%1").arg(QLatin1String(Version)));
     mmWhatsNew->setText(mmWhatsNew->text() + QLatin1String(Version));
-    QApplication::setApplicationDisplayName(windowTitle());
+    ApplicationTitle() = windowTitle();
     // 9.
     mNotes->setPlainText(FromCp1251(LoadNotes()));
     // 10.

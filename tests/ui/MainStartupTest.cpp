@@ -57,6 +57,7 @@ TEST(MainStartup, FormCreateLaysOutThePageAndTakesOverSettingsAndNotes) {
     FormsScope forms;
     ui::TfmMain& w = forms.main();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Vellumar v.1.11"));
+    EXPECT_EQ(ui::ApplicationTitle(), w.windowTitle());
     EXPECT_EQ(w.mmWhatsNew->text(), Q("&Что нового в версии  1.11"));
     EXPECT_EQ(w.GridFontFace(), QStringLiteral("Liberation Serif"));
     EXPECT_EQ(w.ListFontFace(), QStringLiteral("MS Sans Serif"));
