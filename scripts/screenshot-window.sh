@@ -13,33 +13,11 @@ out=$(realpath -m "$1")
 build=$(cd "$2" && pwd)
 title=$3
 shift 3
-for tool in Xvfb xdotool import; do
-  command -v "$tool" >/dev/null || { echo "missing $tool: run scripts/setup.sh" >&2; exit 2; }
-done
-
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
-xvfb=$!
-app=""
-work=$(mktemp -d)
-trap 'kill $app "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-# A scratch copy of the program folder, so notes and settings stay untouched.
-cp -r "$build/bin/." "$work/"
-(cd "$work" && exec ./vellumar) &
-app=$!
-
-find_window() {
-  for _ in $(seq 100); do
-    local id
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-    [[ -n $id ]] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
+source "$root/scripts/virtual-display.sh"
+require_tools Xvfb xdpyinfo xdotool import
+trap stop_virtual_display EXIT
+start_virtual_display
+start_program_copy "$build"
 main=$(find_window '^Vellumar v') || { echo "the main window did not appear" >&2; exit 1; }
 sleep 0.5
 xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include "bench/ui/WindowBenchmarkMain.h"
 #include "app/ProgramDirectory.h"
 #include "ui/Forms.h"
 #include "ui/MaskGrid.h"
@@ -51,17 +52,4 @@ BENCHMARK(BM_TypeLetterUntilRepainted)->Arg(5)->Arg(22)->UseRealTime()->Unit(ben
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    vellumar::SetProgramDirectory(VELLUMAR_BIN_DIR);
-    vellumar::ui::CreateForms();
-    vellumar::ui::fmMain->show();
-    vellumar::ui::fmMain->activateWindow();
-    vellumar::ui::fmMain->Grid->setFocus();
-    QCoreApplication::processEvents();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return vellumar::bench::RunWindowBenchmarks(argc, argv); }

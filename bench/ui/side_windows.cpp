@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "bench/ui/WindowBenchmarkMain.h"
 #include "app/ProgramDirectory.h"
 #include "ui/Forms.h"
 #include "ui/MaskGrid.h"
@@ -80,16 +81,4 @@ BENCHMARK(BM_PickerRightClickToPainted)->UseManualTime()->Unit(benchmark::kMicro
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    vellumar::SetProgramDirectory(VELLUMAR_BIN_DIR);
-    vellumar::ui::CreateForms();
-    vellumar::ui::fmMain->show();
-    vellumar::ui::fmMain->activateWindow();
-    QCoreApplication::processEvents();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return vellumar::bench::RunWindowBenchmarks(argc, argv); }

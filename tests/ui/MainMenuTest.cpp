@@ -23,9 +23,7 @@ protected:
         folder.WritePlainDictionary("a.dic", "Первый", {"кот"});
         folder.WritePlainDictionary("b.dic", "Второй", {"кот"});
         forms = std::make_unique<FormsScope>();
-        w().show();
-        w().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+        ASSERT_TRUE(ShowActive(&w()));
     }
     void TearDown() override { forms.reset(); }
     ui::TfmMain& w() { return forms->main(); }

@@ -29,9 +29,7 @@ protected:
     // Makes the window; the dictionaries must be written before.
     void Open() {
         forms = std::make_unique<FormsScope>();
-        w().show();
-        w().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+        ASSERT_TRUE(ShowActive(&w()));
     }
     void TearDown() override { forms.reset(); }
     ui::TfmMain& w() { return forms->main(); }

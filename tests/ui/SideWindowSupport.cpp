@@ -25,12 +25,6 @@ QWidget* WhileModal(const std::function<void()>& open, const std::function<void(
     return seen;
 }
 
-bool ShowActive(QWidget* window) {
-    window->show();
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
-}
-
 namespace {
 
 // `point` of the widget in its window's terms.

@@ -24,9 +24,6 @@ namespace vellumar::test {
 // on it and then closes it unless `act` did. Returns the modal window seen.
 QWidget* WhileModal(const std::function<void()>& open, const std::function<void(QWidget* modal)>& act = {});
 
-// Shows the window and waits until it is the active one; false if it never is.
-bool ShowActive(QWidget* window);
-
 void ClickAt(QWidget* widget, Qt::MouseButton button, QPoint point);
 void MoveTo(QWidget* widget, QPoint point);
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTest>
 
 #include <filesystem>
 
@@ -58,6 +59,12 @@ FormsScope::FormsScope() { ui::CreateForms(); }
 FormsScope::~FormsScope() { ui::DestroyForms(); }
 
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+bool ShowActive(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
 
 void TypeText(QWidget* widget, const QString& text) {
     for (const QChar c : text) {

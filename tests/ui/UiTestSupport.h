@@ -77,6 +77,9 @@ public:
 // A Qt string from a UTF-8 literal.
 QString Q(const char* utf8);
 
+// Shows the window and waits until it is the active one; false if it never is.
+bool ShowActive(QWidget* window);
+
 // Types `text` into `widget` as key presses and releases carrying each
 // character (QTest's own typing knows ASCII only).
 void TypeText(QWidget* widget, const QString& text);
