@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "app/ProgramDirectory.h"
@@ -16,13 +17,14 @@
 
 namespace {
 
-// Ends the event loop once the watched window's first paint is done.
+// Ends the process once the watched window's first paint is done, without
+// closing the windows (closing would save the notes into the current folder).
 class FirstPaint : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            QTimer::singleShot(0, qApp, [] { std::_Exit(0); });
         }
         return QObject::eventFilter(watched, event);
     }
