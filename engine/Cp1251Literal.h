@@ -4,12 +4,13 @@
 //
 //     constexpr std::string_view kTitle = Cp1251<"Словарь синонимов">;
 //
-// (A variable template rather than a string literal operator: clang 14 crashes
-// when a diagnostic prints a literal operator call with a class template
-// argument.)
 // A character that the conversion can't hold stops the build, so a slip never
 // becomes a '?' on the user's screen. The bytes live in static storage with a
 // terminating zero after them, so `.data()` is also a C string.
+//
+// A variable template rather than a string literal operator: clang 14 crashes
+// when a diagnostic prints a literal operator call with a class template
+// argument.
 
 #include <array>
 #include <cstddef>

@@ -46,8 +46,6 @@ void MaskGrid::UpdateLetterFont() {
     letterFontFor_ = height();
 }
 
-void MaskGrid::resizeEvent(QResizeEvent*) { UpdateLetterFont(); }
-
 void MaskGrid::paintEvent(QPaintEvent*) {
     UpdateLetterFont();
     QPainter painter(this);

@@ -16,9 +16,7 @@ int ResultListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= Count()) return {};
-    const std::string& entry = Entry(index.row());
-    if (role == Qt::DisplayRole) return FromCp1251(WordPart(entry));
-    if (role == Qt::UserRole) return QByteArray(entry.data(), static_cast<qsizetype>(entry.size()));
+    if (role == Qt::DisplayRole) return FromCp1251(WordPart(Entry(index.row())));
     return {};
 }
 

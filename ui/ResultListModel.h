@@ -17,7 +17,7 @@ public:
     explicit ResultListModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    // DisplayRole: the entry's word; Qt::UserRole: the whole entry as cp1251 bytes.
+    // DisplayRole: the entry's word.
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     const std::vector<std::string>& Entries() const { return entries_; }
@@ -28,7 +28,6 @@ public:
     void SetEntries(std::vector<std::string> entries);
     void Clear() { SetEntries({}); }
 
-    bool Alphabetical() const { return alphabetical_; }
     // Turning the mode on re-orders the entries at once.
     void SetAlphabetical(bool on);
 

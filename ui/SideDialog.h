@@ -5,12 +5,14 @@
 
 #include <QDialog>
 
+#include "ui/ControlNames.h"
+
 namespace vellumar::ui {
 
 // Names a control of a side window and puts it at its place.
 template <typename T>
 T* Placed(T* widget, const char* name, QRect geometry) {
-    widget->setObjectName(QString::fromLatin1(name));
+    NameControl(widget, name);
     widget->setGeometry(geometry);
     return widget;
 }

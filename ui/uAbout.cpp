@@ -54,7 +54,6 @@ TfmAbout::TfmAbout(QWidget* parent) : SideDialog(parent, QStringLiteral("Velluma
         field->setFrame(false);
         field->setPalette(flat);
         field->setTextMargins(0, 0, 0, 0);
-        field->setAccessibleName(field->objectName());
     }
     setFixedSize(340, 210);
 

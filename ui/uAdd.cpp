@@ -43,7 +43,6 @@ TfmAdd::TfmAdd(QWidget* parent) : SideDialog(parent, QStringLiteral("Добав�
     btDel = Placed(new QPushButton(QStringLiteral("Удалить"), this), "btDel", {214, 272, 98, 26});
     btDel->setEnabled(false);
     btClose = Placed(new QPushButton(QStringLiteral("Закрыть"), this), "btClose", {316, 272, 98, 26});
-    for (QWidget* w : std::initializer_list<QWidget*>{lbAdd, lbDescr, edWord}) w->setAccessibleName(w->objectName());
     btAdd->setDefault(true);
     setFixedSize(424, 308);
     setTabOrder(edWord, btAdd);

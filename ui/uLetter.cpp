@@ -9,6 +9,7 @@
 #include <QToolTip>
 
 #include "engine/Letters.h"
+#include "ui/ControlNames.h"
 #include "ui/MaskGrid.h"
 #include "ui/QtText.h"
 #include "ui/uMain.h"
@@ -89,8 +90,7 @@ void LetterGrid::keyPressEvent(QKeyEvent* event) {
 TfmLetters::TfmLetters(TfmMain* main) : QWidget(main, Qt::Popup | Qt::FramelessWindowHint), main_(main) {
     setObjectName(QStringLiteral("fmLetters"));
     sgLetters = new LetterGrid(this);
-    sgLetters->setObjectName(QStringLiteral("sgLetters"));
-    sgLetters->setAccessibleName(sgLetters->objectName());
+    NameControl(sgLetters, "sgLetters");
     sgLetters->setBackgroundRole(QPalette::Button);
     setFocusProxy(sgLetters);
     connect(sgLetters, &LetterGrid::drawCell, this, &TfmLetters::sgDrawCell);

@@ -26,12 +26,12 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <type_traits>
 
 #include "app/Notes.h"
 #include "app/ProgramDirectory.h"
 #include "app/Settings.h"
 #include "engine/Letters.h"
+#include "ui/ControlNames.h"
 #include "ui/LanguageFile.h"
 #include "ui/MaskGrid.h"
 #include "ui/Panel.h"
@@ -51,6 +51,16 @@ QString CutFace(const std::string& face) {
     return FromCp1251(std::string_view(face).substr(0, kMaxFaceLength));
 }
 
+// A combo box with free typing and a drop-down history that only its "Да"
+// button fills (no item added on Enter, no completion changing the typing).
+QComboBox* MakeHistoryBox(QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    return box;
+}
+
 template <typename T>
 T* Place(T* widget, int left, int top, int width = -1, int height = -1) {
     if (width < 0 || height < 0) {
@@ -66,13 +76,7 @@ T* Place(T* widget, int left, int top, int width = -1, int height = -1) {
 
 template <typename T>
 T* TfmMain::Register(T* object, const char* name) {
-    object->setObjectName(QString::fromLatin1(name));
-    // Controls without a text of their own are found by their name.
-    if constexpr (std::is_base_of_v<QWidget, T>) {
-        if (!qobject_cast<QLabel*>(object) && !qobject_cast<QAbstractButton*>(object) &&
-            !qobject_cast<QGroupBox*>(object))
-            object->setAccessibleName(object->objectName());
-    }
+    NameControl(object, name);
     components_.push_back(object);
     return object;
 }
@@ -221,9 +225,7 @@ void TfmMain::CreateSearchPage() {
     rbD = Place(Register(new QRadioButton(QStringLiteral("Только в определениях"), gbWhere), "rbD"), 10, 43);
     rbWD = Place(Register(new QRadioButton(QStringLiteral("И в словах и в определениях"), gbWhere), "rbWD"), 10, 66);
     rbF = Place(Register(new QRadioButton(QStringLiteral("В файле"), gbWhere), "rbF"), 10, 89);
-    cbFile = Place(Register(new QComboBox(gbWhere), "cbFile"), 90, 87, 130, 22);
-    cbFile->setEditable(true);
-    cbFile->setInsertPolicy(QComboBox::NoInsert);
+    cbFile = Place(Register(MakeHistoryBox(gbWhere), "cbFile"), 90, 87, 130, 22);
     btFile = Place(Register(new QPushButton(QStringLiteral("..."), gbWhere), "btFile"), 224, 87, 24, 22);
     rbW->setChecked(true);
     for (QWidget* w : std::initializer_list<QWidget*>{rbD, rbWD, rbF, cbFile, btFile}) w->setEnabled(false);
@@ -248,7 +250,6 @@ void TfmMain::CreatePositionLabels() {
         for (QLabel* l : {pos, weight}) {
             l->setFont(small);
             l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            l->setVisible(n <= MaskGridState::StartLength);
         }
     }
 }
@@ -259,17 +260,13 @@ void TfmMain::CreateExtraPage() {
     lbAnag = Place(Register(new QLabel(QStringLiteral("Введите слово, к которому хотите найти анаграмму"), Tab4),
                          "lbAnag"),
                    8, 14);
-    cbAnag = Place(Register(new QComboBox(Tab4), "cbAnag"), 8, 32, 320, 22);
+    cbAnag = Place(Register(MakeHistoryBox(Tab4), "cbAnag"), 8, 32, 320, 22);
     btFindAnag = Place(Register(new QPushButton(QStringLiteral("Да"), Tab4), "btFindAnag"), 336, 32, 40, 22);
     lbWord = Place(Register(new QLabel(QStringLiteral("Введите слово, к которому хотите найти определение"), Tab4),
                          "lbWord"),
                    8, 74);
-    cbWord = Place(Register(new QComboBox(Tab4), "cbWord"), 8, 92, 320, 22);
+    cbWord = Place(Register(MakeHistoryBox(Tab4), "cbWord"), 8, 92, 320, 22);
     btFindWord = Place(Register(new QPushButton(QStringLiteral("Да"), Tab4), "btFindWord"), 336, 92, 40, 22);
-    for (QComboBox* c : {cbAnag, cbWord}) {
-        c->setEditable(true);
-        c->setInsertPolicy(QComboBox::NoInsert);
-    }
     btFindAnag->setEnabled(false);
     btFindWord->setEnabled(false);
 }
@@ -306,20 +303,16 @@ void TfmMain::CreateResultsPage() {
     mDescr->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mDescr->setEnabled(false);
     L3 = Place(Register(new QLabel(QStringLiteral("Новое определение"), Tab2), "L3"), 256, 201, 240, 15);
-    cbAddOpred = Place(Register(new QComboBox(Tab2), "cbAddOpred"), 256, 216, 201, 21);
+    cbAddOpred = Place(Register(MakeHistoryBox(Tab2), "cbAddOpred"), 256, 216, 201, 21);
     btYes1 = Place(Register(new QPushButton(QStringLiteral("Да"), Tab2), "btYes1"), 464, 216, 27, 21);
     rbNotKill = Place(Register(new QRadioButton(QStringLiteral("Оставить опр-я, содержащие слово..."), Tab2),
                                "rbNotKill"),
                       256, 238, 250, 19);
     rbKill = Place(Register(new QRadioButton(QStringLiteral("Исключить опр-я, содержащие слово..."), Tab2), "rbKill"),
                    256, 257, 250, 19);
-    cbKill = Place(Register(new QComboBox(Tab2), "cbKill"), 256, 277, 201, 21);
+    cbKill = Place(Register(MakeHistoryBox(Tab2), "cbKill"), 256, 277, 201, 21);
     btYes2 = Place(Register(new QPushButton(QStringLiteral("Да"), Tab2), "btYes2"), 464, 277, 27, 21);
     rbNotKill->setChecked(true);
-    for (QComboBox* c : {cbAddOpred, cbKill}) {
-        c->setEditable(true);
-        c->setInsertPolicy(QComboBox::NoInsert);
-    }
     for (QPushButton* b : {btYes1, btYes2}) b->setFocusPolicy(Qt::ClickFocus);   // skipped by Tab
     for (QWidget* w : std::initializer_list<QWidget*>{L3, cbAddOpred, btYes1, rbNotKill, rbKill, cbKill, btYes2})
         w->setEnabled(false);
@@ -358,10 +351,9 @@ void TfmMain::FormCreate() {
     ApplicationTitle() = windowTitle();
     // 9.
     mNotes->setPlainText(FromCp1251(LoadNotes()));
-    // 10.
-    Grid->resize(MaskGrid::WidthFor(Grid->State().Length()), MaskGrid::RowHeight);
-    ShowMaskLength();
-    // 11, 12: the labels stand since the page was made; the first is bold.
+    // 10, and which of the labels (made with the page) show.
+    ShowMaskColumns();
+    // 11, 12: the first position label is bold.
     QFont bold = PosLabel[1]->font();
     bold.setBold(true);
     PosLabel[1]->setFont(bold);
@@ -375,12 +367,11 @@ void TfmMain::FormCreate() {
 // One checked entry per dictionary above the separator, in catalogue order;
 // the separator hidden when there is none.
 void TfmMain::ScanDictionaryMenu() {
-    const DictionaryCatalogue catalogue = ScanDictionaries(ProgramDirectory());
-    for (const DictionaryEntry& entry : catalogue) {
+    catalogue_ = ScanDictionaries(ProgramDirectory());
+    for (const DictionaryEntry& entry : catalogue_) {
         auto* action = new QAction(FromCp1251(entry.caption), this);
         action->setCheckable(true);
         action->setChecked(true);
-        action->setData(QString::fromLocal8Bit(entry.path));
         action->setStatusTip(QString::fromLocal8Bit(entry.path));
         mmDics->insertAction(mm1, action);
         connect(action, &QAction::triggered, this, &TfmMain::mmDicsClick);
@@ -389,15 +380,11 @@ void TfmMain::ScanDictionaryMenu() {
     mm1->setVisible(!DictionaryEntries.empty());
 }
 
+// The titles and paths as scanned (no round trip through the menu's texts),
+// with the check marks the menu holds now.
 DictionaryCatalogue TfmMain::Catalogue() const {
-    DictionaryCatalogue catalogue;
-    for (const QAction* action : DictionaryEntries) {
-        DictionaryEntry entry;
-        entry.caption = ToCp1251(action->text());
-        entry.path = action->data().toString().toLocal8Bit().toStdString();
-        entry.checked = action->isChecked();
-        catalogue.push_back(std::move(entry));
-    }
+    DictionaryCatalogue catalogue = catalogue_;
+    for (std::size_t i = 0; i < catalogue.size(); ++i) catalogue[i].checked = DictionaryEntries[i]->isChecked();
     return catalogue;
 }
 

@@ -138,8 +138,8 @@ public:
     QAction* mmWebsite = nullptr;
     QAction* mmAbout = nullptr;
 
-    // The dictionary entries of "&Словари", in menu order. Each keeps the
-    // stored path in its data (a leading blank marks an archive).
+    // The dictionary entries of "&Словари", in menu order, one per entry of
+    // the catalogue scanned at start; the stored path is each one's hint.
     std::vector<QAction*> DictionaryEntries;
 
     // The catalogue as the menu holds it now: captions, paths, check marks.
@@ -242,6 +242,7 @@ private:
     QPushButton* DefaultButton() const;
 
     std::vector<QObject*> components_;
+    DictionaryCatalogue catalogue_;   // as scanned at start; the marks live in the menu
     QPointer<QPushButton> focusDefault_;
 };
 

@@ -48,5 +48,4 @@ void TfmMain::mmTopicClick() {
 
 void TfmMain::mmWhatsNewClick() { AppServices().showHelp(11); }
 
-
 }  // namespace vellumar::ui

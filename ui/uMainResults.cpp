@@ -87,7 +87,6 @@ void TfmMain::WireResultsPage() {
     connect(cbKill, &QComboBox::editTextChanged, this, &TfmMain::cbKillChange);
     connect(btYes1, &QPushButton::clicked, this, &TfmMain::btYes1Click);
     connect(btYes2, &QPushButton::clicked, this, &TfmMain::btYes2Click);
-    for (QComboBox* c : {cbAddOpred, cbKill}) c->setCompleter(nullptr);
     // The page's texts in the toolkit's usual size would not fit its narrow
     // columns ("Длина слова", the filter's two directions).
     QFont small = Tab2->font();

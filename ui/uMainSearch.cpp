@@ -88,8 +88,6 @@ void TfmMain::WireSearchRun() {
     connect(cbFile, &QComboBox::editTextChanged, this, &TfmMain::cbFileChange);
     for (QRadioButton* r : {rbW, rbD, rbWD, rbF}) connect(r, &QRadioButton::clicked, this, &TfmMain::rbFClick);
     connect(btFile, &QPushButton::clicked, this, &TfmMain::btFileClick);
-    // Typing is free: no completion from the history changes what is typed.
-    for (QComboBox* c : {cbAnag, cbWord, cbFile}) c->setCompleter(nullptr);
 }
 
 void TfmMain::btRunClick() {

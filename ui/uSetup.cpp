@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "app/Settings.h"
+#include "ui/HandlerFailure.h"
 #include "ui/QtText.h"
 #include "ui/Services.h"
 #include "ui/uMain.h"
@@ -36,7 +37,6 @@ TfmSetup::TfmSetup(TfmMain* main) : SideDialog(main, QStringLiteral("Настр�
     btOK = Placed(new QPushButton(QStringLiteral("OK"), this), "btOK", {112, 118, 80, 26});
     btApply = Placed(new QPushButton(QStringLiteral("Применить"), this), "btApply", {198, 118, 80, 26});
     btCancel = Placed(new QPushButton(QStringLiteral("Отмена"), this), "btCancel", {284, 118, 80, 26});
-    for (QLineEdit* field : {edFontName, Edit1}) field->setAccessibleName(field->objectName());
     btOK->setDefault(true);
     setFixedSize(376, 156);
 
@@ -74,7 +74,7 @@ bool TfmSetup::Apply() {
     try {
         WriteSettings(settings);
     } catch (const std::exception& error) {
-        AppServices().message(this, QString::fromUtf8(error.what()));
+        ShowFailure(this, error);
         return false;
     }
     return true;

@@ -6,13 +6,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include <new>
-
 #include "app/AppMessages.h"
 #include "engine/Letters.h"
 #include "ui/BusyCursor.h"
+#include "ui/HandlerFailure.h"
 #include "ui/QtText.h"
-#include "ui/Services.h"
 #include "ui/uMain.h"
 
 namespace vellumar::ui {
@@ -107,10 +105,8 @@ void TfmStat::btStartClick() {
         progress.innerPosition = [this](long position) { g->setValue(static_cast<int>(position)); };
         try {
             GatherStatistics(stats_, catalogue, progress);
-        } catch (const std::bad_alloc&) {
-            ShowCp1251Message(this, std::string(texts::OutOfMemory));
         } catch (const std::exception& error) {
-            AppServices().message(this, QString::fromUtf8(error.what()));
+            ShowFailure(this, error);
         }
         GAG->hide();
         g->hide();

@@ -55,7 +55,6 @@ struct Window {
         ui::AppServices().message = [](QWidget*, const QString&) {};
         SetMessageHandler([](const std::string&) {});
         ui::CreateForms();
-        w().resize(512, 392);
         w().show();
         w().lbWords->viewport()->installEventFilter(&counter);
         QApplication::processEvents();

@@ -17,20 +17,13 @@
 namespace vellumar::test {
 namespace {
 
-class MainMenu : public ::testing::Test {
+class MainMenu : public WindowTest {
 protected:
     void SetUp() override {
         folder.WritePlainDictionary("a.dic", "Первый", {"кот"});
         folder.WritePlainDictionary("b.dic", "Второй", {"кот"});
-        forms = std::make_unique<FormsScope>();
-        ASSERT_TRUE(ShowActive(&w()));
+        Open();
     }
-    void TearDown() override { forms.reset(); }
-    ui::TfmMain& w() { return forms->main(); }
-
-    ProgramFolder folder;
-    SeamScope seams;
-    std::unique_ptr<FormsScope> forms;
 };
 
 TEST_F(MainMenu, PageEntriesBringTheirPagesForward) {

@@ -24,16 +24,8 @@ namespace vellumar::test {
 
 using Lines = std::vector<std::string>;
 
-class SearchWindow : public ::testing::Test {
+class SearchWindow : public WindowTest {
 protected:
-    // Makes the window; the dictionaries must be written before.
-    void Open() {
-        forms = std::make_unique<FormsScope>();
-        ASSERT_TRUE(ShowActive(&w()));
-    }
-    void TearDown() override { forms.reset(); }
-    ui::TfmMain& w() { return forms->main(); }
-
     // The grid as long as `maskUtf8`, one letter or blank per cell.
     void SetMask(const std::string& maskUtf8) {
         const std::string mask = W(maskUtf8);
@@ -46,21 +38,16 @@ protected:
         SetMask(maskUtf8);
         QTest::mouseClick(w().btRun, Qt::LeftButton);
     }
-    // Replaces the box's text by real key events (QTest's keyClicks takes Latin-1 only).
+    // Replaces the box's text by real key events.
     static void Type(QComboBox* box, const char* utf8) {
         box->clearEditText();
-        for (const QChar c : Q(utf8))
-            QTest::sendKeyEvent(QTest::Click, box->lineEdit(), Qt::Key_unknown, QString(c), {});
+        TypeText(box->lineEdit(), Q(utf8));
     }
     Lines Listed() {
         Lines out;
         for (const std::string& entry : w().Results->Entries()) out.push_back(U(entry));
         return out;
     }
-
-    ProgramFolder folder;
-    SeamScope seams;
-    std::unique_ptr<FormsScope> forms;
 };
 
 }  // namespace vellumar::test

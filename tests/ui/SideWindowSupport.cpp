@@ -41,9 +41,4 @@ void ClickAt(QWidget* widget, Qt::MouseButton button, QPoint point) {
 
 void MoveTo(QWidget* widget, QPoint point) { QTest::mouseMove(widget->window()->windowHandle(), InWindow(widget, point)); }
 
-void SideWindowTest::Open() {
-    forms = std::make_unique<FormsScope>();
-    ASSERT_TRUE(ShowActive(&w()));
-}
-
 }  // namespace vellumar::test

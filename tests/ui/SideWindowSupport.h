@@ -27,17 +27,6 @@ QWidget* WhileModal(const std::function<void()>& open, const std::function<void(
 void ClickAt(QWidget* widget, Qt::MouseButton button, QPoint point);
 void MoveTo(QWidget* widget, QPoint point);
 
-// A program folder with the seams recorded; Open() makes the windows (write
-// the folder's files first) and shows the main window active.
-class SideWindowTest : public ::testing::Test {
-protected:
-    void Open();
-    void TearDown() override { forms.reset(); }
-    ui::TfmMain& w() { return forms->main(); }
-
-    ProgramFolder folder;
-    SeamScope seams;
-    std::unique_ptr<FormsScope> forms;
-};
+using SideWindowTest = WindowTest;
 
 }  // namespace vellumar::test

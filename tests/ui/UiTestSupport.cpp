@@ -10,7 +10,6 @@
 
 #include "app/ProgramDirectory.h"
 #include "engine/Messages.h"
-#include "ui/QtText.h"
 
 namespace vellumar::test {
 
@@ -24,11 +23,8 @@ SeamScope::SeamScope() : saved_(ui::AppServices()) {
     };
     s.openUrl = [this](const QUrl& url) { seen.openedUrls.push_back(url); };
     s.showHelp = [this](int topic) { seen.helpTopics.push_back(topic); };
-    savedCore_ = SetMessageHandler([this](const std::string& text) {
-        QString shown = ui::FromCp1251(text);
-        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        seen.messages.push_back(shown);
-    });
+    // The core's messages take the program's own way into the message seam.
+    savedCore_ = SetMessageHandler([](const std::string& text) { ui::ShowCp1251Message(nullptr, text); });
 }
 
 SeamScope::~SeamScope() {

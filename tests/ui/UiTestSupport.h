@@ -6,6 +6,9 @@
 #include <QString>
 #include <QUrl>
 
+#include <gtest/gtest.h>
+
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -79,6 +82,22 @@ QString Q(const char* utf8);
 
 // Shows the window and waits until it is the active one; false if it never is.
 bool ShowActive(QWidget* window);
+
+// A program folder with the seams recorded; Open() makes the windows (write
+// the folder's files first) and shows the main window active.
+class WindowTest : public ::testing::Test {
+protected:
+    void Open() {
+        forms = std::make_unique<FormsScope>();
+        ASSERT_TRUE(ShowActive(&w()));
+    }
+    void TearDown() override { forms.reset(); }
+    ui::TfmMain& w() { return forms->main(); }
+
+    ProgramFolder folder;
+    SeamScope seams;
+    std::unique_ptr<FormsScope> forms;
+};
 
 // Types `text` into `widget` as key presses and releases carrying each
 // character (QTest's own typing knows ASCII only).
