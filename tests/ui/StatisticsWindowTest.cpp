@@ -10,28 +10,12 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "archive/ArchiveFormat.h"
+#include "tests/app/CliSupport.h"
 #include "tests/ui/SideWindowSupport.h"
 #include "ui/uStat.h"
 
 namespace vellumar::test {
 namespace {
-
-// An archive of stored members: name, cp1251 text.
-std::string StoredArchive(const std::vector<std::pair<std::string, std::string>>& members) {
-    ArchiveHeader header;
-    header.methodId = "NON";
-    std::string body;
-    for (const auto& [name, text] : members) {
-        MemberHeader member;
-        member.nameLength = static_cast<std::int16_t>(name.size());
-        member.originalSize = member.compressedSize = static_cast<std::int32_t>(text.size());
-        member.checksum = ByteSum(text);
-        body += EncodeMemberHeader(member) + name + text;
-        header.totalSize += member.originalSize;
-    }
-    return EncodeArchiveHeader(header) + body;
-}
 
 class StatisticsWindow : public SideWindowTest {
 protected:
@@ -67,9 +51,8 @@ TEST_F(StatisticsWindow, WithoutDictionariesOnlyClosingIsLeftAndEnterDoesIt) {
 TEST_F(StatisticsWindow, GathersArchivesAndPlainFilesSwitchedOffOrNot) {
     // Two 3-letter words and ёж in the archive, and one of 23 letters that
     // counts as letters only.
-    folder.dir.Write("a.dic", StoredArchive({{"0.dic", W("Архив\r\n")},
-                                             {"3.dic", W("котЗверь\r\nёж\r\n")},
-                                             {"22.dic", W("абвгдеёжзийклмнопрстуфх\r\n")}}));
+    folder.dir.Write("a.dic", MakeArchive(MethodNON, W("Архив"),
+                                          {{3, Ws({"котЗверь", "ёж"})}, {22, Ws({"абвгдеёжзийклмнопрстуфх"})}}));
     folder.WritePlainDictionary("b.dic", "Простой", {"кот", "собака"});
     folder.WritePlainDictionary("c.dic", "Только заголовок", {});
     Open();
