@@ -83,7 +83,7 @@ void SearchDictionary(std::string_view maskOrQuery, bool anagram, std::vector<st
 void SearchDictionaryText(std::string_view maskOrQuery, bool anagram, std::string_view text,
                           const SearchSettings& s, const HitSink& sink) {
     DictionaryPass pass(maskOrQuery, anagram, s, sink);
-    ForEachTextLine(text, [&pass](std::string_view line) { pass.Line(line); });
+    ForEachNonEmptyTextLine(text, [&pass](std::string_view line) { pass.Line(line); });
 }
 
 }  // namespace vellumar
