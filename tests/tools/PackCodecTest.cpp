@@ -249,6 +249,26 @@ TEST(ArchiveWriter, MembersAreFoundByNameWithTotalAndChecksums) {
     }
 }
 
+// A dictionary's title would grow under any method: it is stored, the rest packed.
+TEST(ArchiveWriter, StoresWhatPackingWouldNotShrinkWhenAsked) {
+    TempDir dir;
+    pack::ArchiveWriter writer(MethodLH5);
+    writer.AddMember("0.dic", "title\r\n", true);
+    writer.AddMember("5.dic", std::string(70000, 'k'), true);
+    writer.AddMember("6.dic", "x\r\n");
+    const std::string path = dir.File("t.dic");
+    writer.WriteFile(path);
+    TArchive reader;
+    const ArchiveListing listing = reader.ListMembers(path);
+    EXPECT_EQ(listing.methodId, "LH5");
+    ASSERT_EQ(listing.members.size(), 3u);
+    EXPECT_EQ(listing.members[0].method, MethodNON);
+    EXPECT_EQ(listing.members[1].method, MethodLH5);
+    EXPECT_EQ(listing.members[2].method, MethodLH5);  // not asked: the archive's method
+    EXPECT_EQ(ExpandFromFile(path, "0.dic"), "title\r\n");
+    EXPECT_EQ(ExpandFromFile(path, "5.dic"), std::string(70000, 'k'));
+}
+
 TEST(ArchiveWriter, RefusesWhatTheFormatCannotHold) {
     EXPECT_THROW(pack::ArchiveWriter{MethodCUS}, Exception);
     pack::ArchiveWriter writer(MethodNON);

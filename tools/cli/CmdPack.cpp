@@ -144,7 +144,7 @@ int RunPack(const std::vector<std::string>& args) {
 const CommandRegistration registration({
     kName,
     "[--method non|rle|lzh|lh5] [--utf8] --title TITLE OUT.dic INPUT",
-    "Packs a word list (cp1251, or UTF-8 with --utf8; TITLE is UTF-8) into a dictionary archive (LH5 by default).",
+    "Packs a word list (cp1251, or UTF-8 with --utf8; TITLE is UTF-8) into a dictionary archive (LH5 by default; a member that would not shrink, such as the title, is stored).",
     RunPack,
 });
 

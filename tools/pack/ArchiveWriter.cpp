@@ -33,13 +33,18 @@ ArchiveWriter::ArchiveWriter(MethodIndex method) : method_(method) {
     if (method == MethodCUS || method > MethodLH5) throw Exception("No encoder for the method " + MethodName(method));
 }
 
-void ArchiveWriter::AddMember(std::string_view name, std::string_view data) {
+void ArchiveWriter::AddMember(std::string_view name, std::string_view data, bool storeWithoutGain) {
     constexpr auto kMaxSize = std::numeric_limits<std::int32_t>::max();
     if (name.empty() || name.size() > static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max()))
         throw Exception("Member name must be 1 to 32767 bytes long");
     if (data.size() > static_cast<std::size_t>(kMaxSize) || total_ + static_cast<std::int64_t>(data.size()) > kMaxSize)
         throw Exception("Archive too large: members may hold at most 2147483647 bytes together");
-    const std::string stored = CompressWith(method_, data);
+    std::string stored = CompressWith(method_, data);
+    MethodIndex method = method_;
+    if (storeWithoutGain && method != MethodNON && stored.size() >= data.size()) {
+        stored = CompressNon(data);
+        method = MethodNON;
+    }
     if (stored.size() > static_cast<std::size_t>(kMaxSize))
         throw Exception("Archive too large: a member's stored bytes exceed 2147483647");
 
@@ -47,7 +52,7 @@ void ArchiveWriter::AddMember(std::string_view name, std::string_view data) {
     header.nameLength = static_cast<std::int16_t>(name.size());
     header.originalSize = static_cast<std::int32_t>(data.size());
     header.compressedSize = static_cast<std::int32_t>(stored.size());
-    header.method = method_;
+    header.method = method;
     header.checksum = ByteSum(data);
     header.lock = 0;
     members_ += EncodeMemberHeader(header);

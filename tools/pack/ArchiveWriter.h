@@ -21,8 +21,11 @@ class ArchiveWriter {
 public:
     explicit ArchiveWriter(MethodIndex method);
 
-    // Throws when the name or the data do not fit the header's fields.
-    void AddMember(std::string_view name, std::string_view data);
+    // Throws when the name or the data do not fit the header's fields. With
+    // `storeWithoutGain`, a member that the method would not make smaller (such
+    // as a one-line title) is stored as it is, with method NON, as archivers
+    // do: it then costs a reader no decoder.
+    void AddMember(std::string_view name, std::string_view data, bool storeWithoutGain = false);
 
     std::int32_t TotalSize() const { return static_cast<std::int32_t>(total_); }
     // The whole archive as it goes to disk.

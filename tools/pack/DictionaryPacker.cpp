@@ -84,7 +84,7 @@ void DictionaryCollector::WriteTo(ArchiveWriter& writer, std::string_view title)
     Finish();
     std::string member(title);
     member += MemberLineBreak;
-    writer.AddMember(TitleMemberName, member);
+    writer.AddMember(TitleMemberName, member, true);
     for (int length = MinWordLength; length <= MaxWordLength; ++length) {
         const std::vector<std::string>& lines = byLength_[length];
         if (lines.empty()) continue;
@@ -93,7 +93,7 @@ void DictionaryCollector::WriteTo(ArchiveWriter& writer, std::string_view title)
             member += line;
             member += MemberLineBreak;
         }
-        writer.AddMember(LengthMemberName(length), member);
+        writer.AddMember(LengthMemberName(length), member, true);
     }
 }
 

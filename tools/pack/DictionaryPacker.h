@@ -55,7 +55,8 @@ public:
     const std::vector<std::string>& Lines(int length) const { return byLength_[length]; }
     const PackSummary& Summary() const { return summary_; }
 
-    // Adds "0.dic" with the title line, then one member per non-empty length.
+    // Adds "0.dic" with the title line, then one member per non-empty length;
+    // a member that packing would not make smaller is stored.
     // Throws when the title holds a line break or a zero byte. Calls Finish if needed.
     void WriteTo(ArchiveWriter& writer, std::string_view title);
 
