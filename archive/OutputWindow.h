@@ -49,6 +49,13 @@ public:
     // the slack.
     static void CopyMatch(unsigned char* dst, std::size_t back, std::size_t length) {
         const unsigned char* src = dst - back;
+        if (length <= 8 && length <= back) {
+            // Every byte comes from before `dst`: one move, whatever the distance.
+            std::uint64_t v;
+            std::memcpy(&v, src, 8);
+            std::memcpy(dst, &v, 8);
+            return;
+        }
         if (back >= 8) {
             for (std::size_t i = 0; i < length; i += 8) std::memcpy(dst + i, src + i, 8);
             return;
