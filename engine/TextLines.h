@@ -44,24 +44,27 @@ inline const char* FindLineBreak(const char* p, const char* end) {
     return p;
 }
 
-// Bit i set where p[i] is CR or LF, for the 64 bytes from p.
-inline std::uint64_t LineBreakBits64(const char* p) {
+// The line ends among the 64 bytes from p: bit i set where p[i] is an LF, or
+// a CR that the next of these bytes does not follow with an LF. The CR of a
+// CR LF pair is left to the reader to drop from its line.
+inline std::uint64_t LineEndBits64(const char* p) {
+    std::uint64_t cr = 0;
+    std::uint64_t lf = 0;
 #if defined(__SSE2__)
     const __m128i cr16 = _mm_set1_epi8('\r');
     const __m128i lf16 = _mm_set1_epi8('\n');
-    std::uint64_t bits = 0;
     for (int k = 0; k < 4; ++k) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
-        const auto hit = static_cast<unsigned>(
-            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, cr16), _mm_cmpeq_epi8(v, lf16))));
-        bits |= std::uint64_t{hit} << (16 * k);
+        cr |= std::uint64_t{static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, cr16)))} << (16 * k);
+        lf |= std::uint64_t{static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, lf16)))} << (16 * k);
     }
-    return bits;
 #else
-    std::uint64_t bits = 0;
-    for (int i = 0; i < 64; ++i) bits |= std::uint64_t{p[i] == '\r' || p[i] == '\n'} << i;
-    return bits;
+    for (int i = 0; i < 64; ++i) {
+        cr |= std::uint64_t{p[i] == '\r'} << i;
+        lf |= std::uint64_t{p[i] == '\n'} << i;
+    }
 #endif
+    return lf | (cr & ~(lf >> 1));
 }
 }  // namespace detail
 
@@ -84,9 +87,9 @@ void ForEachTextLine(std::string_view text, Use use) {
 }
 
 // ForEachTextLine without its empty lines, for a pass that skips them anyway.
-// Then CR and LF may each end a line alone (the empty line between CR and LF
-// is dropped with the others), so the breaks of 64 bytes are found at once and
-// a line costs a few instructions.
+// The line ends of 64 bytes are found at once, so that a line costs a few
+// instructions; a CR at the end of those bytes ends its line even when an LF
+// follows, which then ends an empty one.
 template <typename Use>
 void ForEachNonEmptyTextLine(std::string_view text, Use use) {
     if (const void* zero = std::memchr(text.data(), '\0', text.size()))
@@ -95,9 +98,11 @@ void ForEachNonEmptyTextLine(std::string_view text, Use use) {
     std::size_t start = 0;
     std::size_t base = 0;
     for (; n - base >= 64; base += 64) {
-        for (std::uint64_t breaks = detail::LineBreakBits64(text.data() + base); breaks != 0; breaks &= breaks - 1) {
-            const std::size_t at = base + static_cast<std::size_t>(__builtin_ctzll(breaks));
-            if (at > start) use(text.substr(start, at - start));
+        for (std::uint64_t ends = detail::LineEndBits64(text.data() + base); ends != 0; ends &= ends - 1) {
+            const std::size_t at = base + static_cast<std::size_t>(__builtin_ctzll(ends));
+            // Only the CR of a CR LF pair can stand right before a line end inside its line.
+            const std::size_t end = at > start && text[at - 1] == '\r' ? at - 1 : at;
+            if (end > start) use(text.substr(start, end - start));
             start = at + 1;
         }
     }
