@@ -4,16 +4,29 @@
 
 #include <algorithm>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <thread>
 
 namespace vellumar {
 
 namespace {
-// Eight bytes at a time: the odd and even bytes go into four 16-bit lanes each,
-// which cannot overflow within 128 words (128 * 2 * 255 < 65536).
+// The 32-bit sum of n bytes. Sixteen at a time where SSE2 has a sum of absolute
+// differences, which against zero adds eight bytes into each 64-bit half;
+// otherwise eight at a time, the odd and even bytes going into four 16-bit
+// lanes each, which cannot overflow within 128 words (128 * 2 * 255 < 65536).
 std::uint32_t Sum(const unsigned char* data, std::size_t n) {
-    constexpr std::uint64_t lowBytes = 0x00FF00FF00FF00FFull;
     std::uint32_t sum = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    __m128i halves = zero;
+    for (; n >= 16; n -= 16, data += 16)
+        halves = _mm_add_epi64(halves, _mm_sad_epu8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data)), zero));
+    sum += static_cast<std::uint32_t>(_mm_cvtsi128_si32(halves)) +
+           static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_unpackhi_epi64(halves, halves)));
+#endif
+    constexpr std::uint64_t lowBytes = 0x00FF00FF00FF00FFull;
     while (n >= 8) {
         const std::size_t words = std::min<std::size_t>(n / 8, 128);
         std::uint64_t lanes = 0;
