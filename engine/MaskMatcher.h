@@ -31,6 +31,16 @@ public:
                (line.size() > keyPosition_ && keyAccepts_[letters::Byte(line[keyPosition_])]);
     }
 
+    // For a look over many lines at once: the position of the mask's first
+    // known letter and the bytes that fit there (a line's first byte aside),
+    // when there are at most four of them.
+    struct LineKey {
+        std::size_t position = 0;
+        std::array<char, 4> bytes{};
+        std::size_t count = 0;
+    };
+    std::optional<LineKey> KeyForLines() const;
+
     // Calls `fit(run)` for each run of Russian letters in `text` that fits, in
     // order, while `fit` returns true; returns whether any run fitted.
     template <typename Fit>

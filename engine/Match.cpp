@@ -19,6 +19,19 @@ MaskMatcher::MaskMatcher(std::string_view mask, const SearchSettings& settings)
     }
 }
 
+std::optional<MaskMatcher::LineKey> MaskMatcher::KeyForLines() const {
+    if (keyPosition_ == kNoKey) return std::nullopt;
+    LineKey key;
+    key.position = keyPosition_;
+    for (int b = 0; b < 256; ++b) {
+        if (!keyAccepts_[b]) continue;
+        if (key.count == key.bytes.size()) return std::nullopt;
+        key.bytes[key.count++] = static_cast<char>(b);
+    }
+    if (key.count == 0) return std::nullopt;
+    return key;
+}
+
 bool MaskMatcher::LettersFit(std::string_view word) const {
     for (std::size_t i = 0; i < word.size(); ++i) {
         const std::uint8_t m = fold_[Byte(mask_[i])];

@@ -4,6 +4,8 @@
 #include "engine/MaskMatcher.h"
 #include "engine/TextLines.h"
 
+#include <optional>
+
 namespace vellumar {
 
 namespace {
@@ -20,6 +22,12 @@ public:
           mask_(maskOrQuery, s),
           anagramMatcher_(maskOrQuery, s.equivalences),
           sink_(sink) {}
+
+    // The mask's key, when only lines that hold it (or need normalising) can hit.
+    std::optional<MaskMatcher::LineKey> LineKey() const {
+        if (!wordOnly_ || anagram_) return std::nullopt;
+        return mask_.KeyForLines();
+    }
 
     void Line(std::string_view line) {
         if (line.empty()) return;
@@ -83,7 +91,11 @@ void SearchDictionary(std::string_view maskOrQuery, bool anagram, std::vector<st
 void SearchDictionaryText(std::string_view maskOrQuery, bool anagram, std::string_view text,
                           const SearchSettings& s, const HitSink& sink) {
     DictionaryPass pass(maskOrQuery, anagram, s, sink);
-    ForEachNonEmptyTextLine(text, [&pass](std::string_view line) { pass.Line(line); });
+    const auto line = [&pass](std::string_view l) { pass.Line(l); };
+    if (const auto key = pass.LineKey())
+        ForEachLineWithKey(text, key->position, key->bytes.data(), key->count, line);
+    else
+        ForEachNonEmptyTextLine(text, line);
 }
 
 }  // namespace vellumar

@@ -66,6 +66,63 @@ inline std::uint64_t LineEndBits64(const char* p) {
 #endif
     return lf | (cr & ~(lf >> 1));
 }
+
+// Finds the bytes of a set of at most four, 64 at a time.
+class ByteSetFinder {
+public:
+    ByteSetFinder(const char* set, std::size_t count) : count_(count) {
+        for (std::size_t j = 0; j < count; ++j) {
+            set_[j] = set[j];
+#if defined(__SSE2__)
+            wanted_[j] = _mm_set1_epi8(set[j]);
+#endif
+        }
+    }
+    // Bit i set where p[i] is in the set.
+    std::uint64_t Bits64(const char* p) const {
+        std::uint64_t bits = 0;
+#if defined(__SSE2__)
+        for (int k = 0; k < 4; ++k) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+            __m128i hit = _mm_cmpeq_epi8(v, wanted_[0]);
+            for (std::size_t j = 1; j < count_; ++j) hit = _mm_or_si128(hit, _mm_cmpeq_epi8(v, wanted_[j]));
+            bits |= std::uint64_t{static_cast<unsigned>(_mm_movemask_epi8(hit))} << (16 * k);
+        }
+#else
+        for (int i = 0; i < 64; ++i)
+            for (std::size_t j = 0; j < count_; ++j) bits |= std::uint64_t{p[i] == set_[j]} << i;
+#endif
+        return bits;
+    }
+
+private:
+    std::size_t count_;
+    char set_[4] = {};
+#if defined(__SSE2__)
+    __m128i wanted_[4] = {};
+#endif
+};
+
+// Bit i set where p[i] is a capital Russian letter (cp1251 0xC0..0xDF or Ё).
+inline std::uint64_t UpperRussianBits64(const char* p) {
+    std::uint64_t bits = 0;
+#if defined(__SSE2__)
+    const __m128i top3 = _mm_set1_epi8(static_cast<char>(0xE0));
+    const __m128i capitals = _mm_set1_epi8(static_cast<char>(0xC0));
+    const __m128i yo = _mm_set1_epi8(static_cast<char>(0xA8));
+    for (int k = 0; k < 4; ++k) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+        const __m128i hit = _mm_or_si128(_mm_cmpeq_epi8(_mm_and_si128(v, top3), capitals), _mm_cmpeq_epi8(v, yo));
+        bits |= std::uint64_t{static_cast<unsigned>(_mm_movemask_epi8(hit))} << (16 * k);
+    }
+#else
+    for (int i = 0; i < 64; ++i) {
+        const auto c = static_cast<unsigned char>(p[i]);
+        bits |= std::uint64_t{(c & 0xE0) == 0xC0 || c == 0xA8} << i;
+    }
+#endif
+    return bits;
+}
 }  // namespace detail
 
 // Calls `use(line)` for each line of `text`, as a view into it. A final line
@@ -112,6 +169,43 @@ void ForEachNonEmptyTextLine(std::string_view text, Use use) {
         start = base + 1;
     }
     if (start < n) use(text.substr(start));
+}
+
+// ForEachNonEmptyTextLine, but where 64 bytes at a time show that a line can
+// neither start with a capital Russian letter nor hold one of the key's bytes
+// at the key's position, the line is passed over unseen: most lines of a
+// mask search are, so the pass costs little more than finding its line ends.
+// `keyBytes` holds the key's `keyCount` bytes (one to four).
+template <typename Use>
+void ForEachLineWithKey(std::string_view text, std::size_t keyPosition, const char* keyBytes, std::size_t keyCount,
+                        Use use) {
+    if (const void* zero = std::memchr(text.data(), '\0', text.size()))
+        text = text.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - text.data()));
+    const char* const p = text.data();
+    const std::size_t n = text.size();
+    std::size_t base = 0;
+    std::uint64_t startsHere = 1;  // a line starts at `base`: after a line end, or at the text's start
+    const detail::ByteSetFinder key(keyBytes, keyCount);
+    for (; n >= keyPosition + 64 && n - keyPosition - 64 >= base; base += 64) {
+        const std::uint64_t ends = detail::LineEndBits64(p + base);
+        const std::uint64_t starts = ends << 1 | startsHere;
+        startsHere = ends >> 63;
+        std::uint64_t candidates =
+            starts & (key.Bits64(p + base + keyPosition) | detail::UpperRussianBits64(p + base));
+        for (; candidates != 0; candidates &= candidates - 1) {
+            const std::size_t from = base + static_cast<std::size_t>(__builtin_ctzll(candidates));
+            const std::size_t to = static_cast<std::size_t>(detail::FindLineBreak(p + from, p + n) - p);
+            if (to > from) use(text.substr(from, to - from));
+        }
+    }
+    // The rest the plain way, from the first line that starts at `base` or later.
+    std::size_t rest = base;
+    if (startsHere == 0) {
+        rest = static_cast<std::size_t>(detail::FindLineBreak(p + base, p + n) - p);
+        if (rest < n && p[rest] == '\r' && rest + 1 < n && p[rest + 1] == '\n') ++rest;
+        ++rest;
+    }
+    if (rest < n) ForEachNonEmptyTextLine(text.substr(rest), use);
 }
 
 // The lines of `text` as ForEachTextLine finds them.

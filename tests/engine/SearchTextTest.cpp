@@ -88,7 +88,7 @@ TEST(SearchDictionaryText, SameHitsAsTheDefinitionOnRandomTexts) {
     std::mt19937 rng(20261208);
     std::size_t totalHits = 0;
     for (int round = 0; round < 3000; ++round) {
-        const std::string text = RandomText(rng, 1 + rng() % 200);
+        const std::string text = RandomText(rng, 1 + rng() % 300);
         const SearchSettings s = SettingsFor(round);
         const bool anagram = round % 5 == 0;
         std::string query = RandomMask(rng);
