@@ -70,6 +70,16 @@ TEST(CatalogueTest, UserDictionaryDirectoriesAndBadArchives) {
     EXPECT_TRUE(ScanDictionaries(dir.File("missing")).empty());
 }
 
+// More names than one read of the directory returns.
+TEST(CatalogueTest, ListsEveryDicFileOfALargeDirectory) {
+    ScratchDir dir;
+    for (int i = 0; i < 300; ++i) dir.Write("dictionary-with-a-long-name-" + std::to_string(1000 + i) + ".dic", "");
+    const std::vector<std::string> paths = DictionaryFilePaths(dir.Dir());
+    ASSERT_EQ(paths.size(), 300u);
+    EXPECT_EQ(paths.front(), dir.File("dictionary-with-a-long-name-1299.dic"));
+    EXPECT_EQ(paths.back(), dir.File("dictionary-with-a-long-name-1000.dic"));
+}
+
 TEST(CatalogueTest, TitleOfAHugeFirstLineIsBounded) {
     ScratchDir dir;
     dir.Write("big.dic", std::string(MaxPlainTitleLength * 3, 'x'));
