@@ -10,16 +10,6 @@
 
 namespace vellumar {
 
-namespace {
-
-std::string_view UpToZero(std::string_view text) {
-    if (const void* zero = std::memchr(text.data(), '\0', text.size()))
-        return text.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - text.data()));
-    return text;
-}
-
-}  // namespace
-
 void ForEachLineBatch(std::string_view text, const std::function<void(std::vector<std::string>&)>& use) {
     text = UpToZero(text);
     std::size_t pos = 0;

@@ -13,6 +13,13 @@
 
 namespace vellumar {
 
+// `text` up to its first zero byte, which ends a text.
+inline std::string_view UpToZero(std::string_view text) {
+    if (const void* zero = std::memchr(text.data(), '\0', text.size()))
+        return text.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - text.data()));
+    return text;
+}
+
 namespace detail {
 // The first CR or LF in [p, end), or end; sixteen or eight bytes at a time, as
 // dictionary lines are short and most of a pass is spent finding where they end.
@@ -130,8 +137,7 @@ inline std::uint64_t UpperRussianBits64(const char* p) {
 // after it. Empty text gives no lines.
 template <typename Use>
 void ForEachTextLine(std::string_view text, Use use) {
-    if (const void* zero = std::memchr(text.data(), '\0', text.size()))
-        text = text.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - text.data()));
+    text = UpToZero(text);
     std::size_t start = 0;
     const std::size_t n = text.size();
     while (start < n) {
@@ -149,8 +155,7 @@ void ForEachTextLine(std::string_view text, Use use) {
 // follows, which then ends an empty one.
 template <typename Use>
 void ForEachNonEmptyTextLine(std::string_view text, Use use) {
-    if (const void* zero = std::memchr(text.data(), '\0', text.size()))
-        text = text.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - text.data()));
+    text = UpToZero(text);
     const std::size_t n = text.size();
     std::size_t start = 0;
     std::size_t base = 0;
@@ -179,8 +184,7 @@ void ForEachNonEmptyTextLine(std::string_view text, Use use) {
 template <typename Use>
 void ForEachLineWithKey(std::string_view text, std::size_t keyPosition, const char* keyBytes, std::size_t keyCount,
                         Use use) {
-    if (const void* zero = std::memchr(text.data(), '\0', text.size()))
-        text = text.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - text.data()));
+    text = UpToZero(text);
     const char* const p = text.data();
     const std::size_t n = text.size();
     std::size_t base = 0;
