@@ -275,11 +275,11 @@ void TfmMain::CreateResultsPage() {
     Tab2 = Register(new QWidget, "Tab2");
     PageControl->addTab(Tab2, QStringLiteral("Результаты"));
     lbCount = Place(Register(new QLabel(QStringLiteral("Перейдите на закладку ПОИСК"), Tab2), "lbCount"), 8, 2, 240, 15);
-    pnABC = Place(Register(new Panel(QStringLiteral("Алфавит"), Tab2), "pnABC"), 0, 18, 75, 17);
+    pnABC = Place(Register(new Panel(QStringLiteral("Алфавит"), Tab2), "pnABC"), 0, 18, 80, 17);
     pnABC->setToolTip(QStringLiteral("Сортировать по алфавиту"));
-    pnLen = Place(Register(new Panel(QStringLiteral("Длина слова"), Tab2), "pnLen"), 86, 18, 75, 17);
+    pnLen = Place(Register(new Panel(QStringLiteral("Длина слова"), Tab2), "pnLen"), 83, 18, 80, 17);
     pnLen->setToolTip(QStringLiteral("Сортировать по длине слова"));
-    pnMas = Place(Register(new Panel(QStringLiteral("Вес слова"), Tab2), "pnMas"), 171, 18, 75, 17);
+    pnMas = Place(Register(new Panel(QStringLiteral("Вес слова"), Tab2), "pnMas"), 166, 18, 80, 17);
     pnMas->setToolTip(QStringLiteral("Сортировать по весу слова"));
     pnABC->SetLowered(true);
     for (Panel* p : {pnABC, pnLen, pnMas}) p->setEnabled(false);
