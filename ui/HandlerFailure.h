@@ -16,7 +16,7 @@ namespace vellumar::ui {
 
 inline void ShowFailure(QWidget* parent, const std::exception& e) {
     if (dynamic_cast<const std::bad_alloc*>(&e))
-        ShowCp1251Message(parent, std::string(texts::OutOfMemory));
+        ShowCp1251Message(parent, texts::OutOfMemory);
     else
         AppServices().message(parent, QString::fromUtf8(e.what()));
 }

@@ -10,6 +10,8 @@ namespace vellumar::ui {
 QString ProductWebPage();
 QString ProductMailAddress();
 
+// The web page as an address to open.
+QUrl ProductWebUrl();
 // "mailto:" followed by the product mail address.
 QUrl ProductMailUrl();
 

@@ -48,15 +48,15 @@ Services& AppServices() {
     return services;
 }
 
-void ShowCp1251Message(QWidget* parent, const std::string& text) {
+void ShowCp1251Message(QWidget* parent, std::string_view text) {
     QString shown = FromCp1251(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     AppServices().message(parent, shown);
 }
 
-void RouteCoreMessagesTo(QWidget* parent) {
+MessageHandler RouteCoreMessagesTo(QWidget* parent) {
     QPointer<QWidget> owner(parent);
-    SetMessageHandler([owner](const std::string& text) { ShowCp1251Message(owner.data(), text); });
+    return SetMessageHandler([owner](const std::string& text) { ShowCp1251Message(owner.data(), text); });
 }
 
 }  // namespace vellumar::ui

@@ -10,6 +10,9 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+
+#include "engine/Messages.h"
 
 class QWidget;
 
@@ -36,9 +39,10 @@ QString& ApplicationTitle();
 Services& AppServices();
 
 // Shows `text` (cp1251, lines separated by CR LF) through AppServices().message.
-void ShowCp1251Message(QWidget* parent, const std::string& text);
+void ShowCp1251Message(QWidget* parent, std::string_view text);
 
-// Routes the core's messages (ShowMessage) to message boxes over `parent`.
-void RouteCoreMessagesTo(QWidget* parent);
+// Routes the core's messages (ShowMessage) to message boxes over `parent`;
+// returns the handler that had them before.
+MessageHandler RouteCoreMessagesTo(QWidget* parent);
 
 }  // namespace vellumar::ui

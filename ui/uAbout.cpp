@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/LabelStyle.h"
 #include "ui/LinkLabel.h"
 #include "ui/ProductLinks.h"
 #include "ui/Services.h"
@@ -33,9 +34,7 @@ TfmAbout::TfmAbout(QWidget* parent) : SideDialog(parent, QStringLiteral("Velluma
     lb1->setPalette(blue);
 
     lb2 = Placed(new QLabel(this), "lb2", {20, 36, 300, 18});
-    QFont bold = lb2->font();
-    bold.setBold(true);
-    lb2->setFont(bold);
+    SetBold(lb2, true);
     lb3 = Placed(new QLabel(QStringLiteral("Программер"), this), "lb3", {20, 64, 96, 18});
     lb4 = Placed(new LinkLabel(kTeam, this), "lb4", {120, 64, 200, 18});
     Label1 = Placed(new QLabel(QStringLiteral("Менеджер"), this), "Label1", {20, 84, 96, 18});
@@ -76,10 +75,10 @@ void TfmAbout::FormCreate() {
     for (LinkLabel* label : {lbMail, lb4, Label2}) label->setToolTip(mailHint);
 }
 
-void TfmAbout::lbSiteClick() { AppServices().openUrl(QUrl(ProductWebPage())); }
+void TfmAbout::lbSiteClick() { AppServices().openUrl(ProductWebUrl()); }
 void TfmAbout::lbMailClick() { AppServices().openUrl(ProductMailUrl()); }
-void TfmAbout::lb4Click() { AppServices().openUrl(ProductMailUrl()); }
-void TfmAbout::Label2Click() { AppServices().openUrl(ProductMailUrl()); }
+void TfmAbout::lb4Click() { lbMailClick(); }
+void TfmAbout::Label2Click() { lbMailClick(); }
 void TfmAbout::btOKClick() { accept(); }
 
 }  // namespace vellumar::ui

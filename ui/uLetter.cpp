@@ -210,8 +210,7 @@ void TfmLetters::ChooseLetter() {
     const int cell = sgLetters->Current();
     const int column = main_->Grid->State().Col();
     main_->Grid->State().SetCell(column, cell == CloseCell ? std::string(" ") : sgLetters->Cell(cell));
-    main_->WeightLabel[static_cast<std::size_t>(column + 1)]->setText(QString::number(CellWeight(cell)));
-    main_->RecalcMaskWeight();
+    main_->RefreshMaskWeights();
     main_->Grid->update();
     hide();
 }

@@ -47,10 +47,6 @@ namespace {
 // Face names longer than this are cut when they are given to a font.
 constexpr qsizetype kMaxFaceLength = 255;
 
-QString CutFace(const std::string& face) {
-    return FromCp1251(std::string_view(face).substr(0, kMaxFaceLength));
-}
-
 // A combo box with free typing and a drop-down history that only its "Да"
 // button fills (no item added on Enter, no completion changing the typing).
 QComboBox* MakeHistoryBox(QWidget* parent) {
@@ -331,35 +327,25 @@ void TfmMain::CreateNotesPage() {
 }
 
 void TfmMain::FormCreate() {
-    // 1. The hand cursor of the link labels is Qt's own pointing hand.
-    // 2. ProgramDirectory() is taken from the running program when first asked.
+    // The hand cursor of the link labels is Qt's own pointing hand, and the
+    // program's folder is taken from the running program when first asked.
     const std::string& directory = ProgramDirectory();
-    // 3.
     ApplyLanguageFile(directory + LanguageFileName, components_);
-    // 4, 5.
     ScanDictionaryMenu();
-    // 6.
-    BoldPos = 0;
-    // 7.
     const Settings settings = ReadSettings();
-    SetGridFontFace(CutFace(settings.wordFontFace));
-    SetListFontFace(CutFace(settings.wordListFontFace));
+    SetGridFontFace(FromCp1251(settings.wordFontFace));
+    SetListFontFace(FromCp1251(settings.wordListFontFace));
     ProgramEquivalences() = settings.equivalences;
-    // 8.
     setWindowTitle(QStringLiteral("Vellumar v.%1").arg(QLatin1String(Version)));
     mmWhatsNew->setText(mmWhatsNew->text() + QLatin1String(Version));
     ApplicationTitle() = windowTitle();
-    // 9.
     mNotes->setPlainText(FromCp1251(LoadNotes()));
-    // 10, and which of the labels (made with the page) show.
+    // Which of the labels (made with the page) show, and the first position label bold.
     ShowMaskColumns();
-    // 11, 12: the first position label is bold.
-    QFont bold = PosLabel[1]->font();
-    bold.setBold(true);
-    PosLabel[1]->setFont(bold);
-    // 13.
+    BoldPos = 0;
+    MoveBoldMarker();
     cbMass->setCurrentIndex(0);
-    // 14. Typing goes straight into the grid.
+    // Typing goes straight into the grid.
     PageControl->setCurrentWidget(Tab1);
     Grid->setFocus();
 }

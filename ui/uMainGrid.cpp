@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "ui/LabelStyle.h"
 #include "ui/MaskGrid.h"
 #include "ui/Panel.h"
 #include "ui/QtText.h"
@@ -32,12 +33,6 @@ GridKey GridKeyOf(int key) {
         case Qt::Key_Equal: return GridKey::Plus;
         default: return GridKey::Other;
     }
-}
-
-void SetBold(QLabel* label, bool bold) {
-    QFont font = label->font();
-    font.setBold(bold);
-    label->setFont(font);
 }
 
 constexpr int kRepeatInterval = 100;   // ms while a length panel is held
@@ -66,7 +61,7 @@ void TfmMain::ShowMaskLength() { lLen->setText(QString::number(Grid->State().Len
 
 void TfmMain::RecalcMaskWeight() {
     int sum = 0;
-    for (int i = 1; i <= Grid->State().Length(); ++i) sum += WeightLabel[static_cast<std::size_t>(i)]->text().toInt();
+    for (int i = 0; i < Grid->State().Length(); ++i) sum += Grid->State().Weight(i);
     lMas->setText(QString::number(sum));
 }
 
@@ -110,13 +105,8 @@ void TfmMain::GridKeyDown(int* key) {
 }
 
 void TfmMain::GridKeyPress(const QString& text) {
-    for (const char c : ToCp1251(text)) {
-        const int written = Grid->State().Type(c);
-        if (written >= 0)
-            WeightLabel[static_cast<std::size_t>(written + 1)]->setText(
-                QString::number(Grid->State().Weight(written)));
-    }
-    RecalcMaskWeight();
+    for (const char c : ToCp1251(text)) Grid->State().Type(c);
+    RefreshMaskWeights();
 }
 
 void TfmMain::GridKeyUp(int) { MoveBoldMarker(); }
@@ -148,8 +138,9 @@ void TfmMain::pnMouseUp(Qt::MouseButton) {
 
 void TfmMain::Timer1Timer() {
     PlusPending = false;
-    if (Grid->State().Lengthen()) WeightLabel[static_cast<std::size_t>(Grid->State().Length())]->setText(QStringLiteral("0"));
+    Grid->State().Lengthen();
     ShowMaskColumns();
+    RefreshMaskWeights();
     Grid->update();
 }
 

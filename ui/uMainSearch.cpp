@@ -144,7 +144,7 @@ void TfmMain::btRunClick() {
         } else {
             Gag->hide();
             if (kind != QueryKind::Mask) PageControl->setCurrentWidget(Tab4);
-            ShowCp1251Message(this, std::string(texts::NothingFound));
+            ShowCp1251Message(this, texts::NothingFound);
         }
     } catch (const std::exception& e) {
         // The weight filter's value that is no whole number ends up here.

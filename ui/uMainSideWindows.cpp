@@ -31,7 +31,7 @@ void TfmMain::mmAboutClick() {
     if (fmAbout) fmAbout->exec();
 }
 
-void TfmMain::mmWebSiteClick() { AppServices().openUrl(QUrl(ProductWebPage())); }
+void TfmMain::mmWebSiteClick() { AppServices().openUrl(ProductWebUrl()); }
 
 void TfmMain::OpenLetterPicker(QPoint globalPosition) {
     if (fmLetters) fmLetters->Popup(globalPosition);

@@ -10,6 +10,7 @@
 #include "engine/Letters.h"
 #include "ui/BusyCursor.h"
 #include "ui/HandlerFailure.h"
+#include "ui/LabelStyle.h"
 #include "ui/QtText.h"
 #include "ui/uMain.h"
 
@@ -26,9 +27,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const std::string& capti
 }
 
 void SetCaption(QLabel* label, const std::string& caption, bool bold = false) {
-    QFont font = label->font();
-    font.setBold(bold);
-    label->setFont(font);
+    SetBold(label, bold);
     label->setText(FromCp1251(caption));
     label->adjustSize();
 }
@@ -64,7 +63,6 @@ TfmStat::TfmStat(TfmMain* main) : SideDialog(main, QStringLiteral("Статис�
 }
 
 void TfmStat::FormCreate() {
-    stats_ = Statistics{};
     for (int n = MinCountedLength; n <= MaxCountedLength + 1; ++n) {
         // The second column stands further right than the first design had
         // it: this font is wider, and "10 букв - 21212 шт." must not reach it.

@@ -24,7 +24,7 @@ SeamScope::SeamScope() : saved_(ui::AppServices()) {
     s.openUrl = [this](const QUrl& url) { seen.openedUrls.push_back(url); };
     s.showHelp = [this](int topic) { seen.helpTopics.push_back(topic); };
     // The core's messages take the program's own way into the message seam.
-    savedCore_ = SetMessageHandler([](const std::string& text) { ui::ShowCp1251Message(nullptr, text); });
+    savedCore_ = ui::RouteCoreMessagesTo(nullptr);
 }
 
 SeamScope::~SeamScope() {
