@@ -73,7 +73,7 @@ bool ReadArchiveTitle(TStream& file, std::string& title) {
         TArchive archive;
         archive.MaxExpandedSize = kMaxTitleMemberSize;
         TMemoryStream stream;
-        archive.ExpandMember(file, stream, "0.dic");
+        archive.ExpandMember(file, stream, std::string(TitleMemberName));
         stream.Rewind();
         const std::vector<std::string> lines = stream.ReadLines();
         if (lines.empty()) return false;
@@ -115,9 +115,16 @@ std::string ReadReported(Read read) {
     }
 }
 
-std::string LengthMember(std::size_t maskLength) { return std::to_string(maskLength) + ".dic"; }
+
+// An archive's member as text; throws what the reader throws.
+std::string ReadArchiveMemberText(const std::string& archivePath, const std::string& member) {
+    TFileStream file(archivePath);
+    return ExpandToText(file, member);
+}
 
 }  // namespace
+
+std::string LengthMemberName(std::size_t length) { return std::to_string(length) + ".dic"; }
 
 std::vector<std::string> DictionaryFilePaths(const std::string& directory) {
     const std::string dir = WithTrailingSeparator(directory);
@@ -148,11 +155,6 @@ std::unique_ptr<TStream> OpenTitledArchive(const std::string& path) {
     return OpenTitled(path, title);
 }
 
-std::string ReadArchiveMemberText(const std::string& archivePath, const std::string& member) {
-    TFileStream file(archivePath);
-    return ExpandToText(file, member);
-}
-
 std::vector<std::string> ReadArchiveMemberLines(const std::string& archivePath, const std::string& member) {
     return SplitTextLines(ReadArchiveMemberText(archivePath, member));
 }
@@ -167,11 +169,11 @@ bool ReadPlainTextLines(const std::string& path, std::vector<std::string>& lines
 }
 
 std::string LoadArchiveMemberText(const DictionaryEntry& entry, std::size_t maskLength) {
-    return ReadReported([&] { return ReadArchiveMemberText(entry.FilePath(), LengthMember(maskLength)); });
+    return ReadReported([&] { return ReadArchiveMemberText(entry.FilePath(), LengthMemberName(maskLength)); });
 }
 
 std::string LoadArchiveMemberText(TStream& archive, std::size_t maskLength) {
-    return ReadReported([&] { return ExpandToText(archive, LengthMember(maskLength)); });
+    return ReadReported([&] { return ExpandToText(archive, LengthMemberName(maskLength)); });
 }
 
 }  // namespace vellumar

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vellumar {
@@ -22,6 +23,11 @@ struct DictionaryEntry {
 };
 
 using DictionaryCatalogue = std::vector<DictionaryEntry>;
+
+// The archive member that holds a dictionary's title, and the one that holds
+// its words of `length` letters ("5.dic" for 5).
+inline constexpr std::string_view TitleMemberName = "0.dic";
+std::string LengthMemberName(std::size_t length);
 
 // The longest title read from a plain-text file's first line.
 inline constexpr std::size_t MaxPlainTitleLength = 64 * 1024;
@@ -50,8 +56,6 @@ std::string LoadArchiveMemberText(const DictionaryEntry& entry, std::size_t mask
 // The same from an archive already open.
 std::string LoadArchiveMemberText(TStream& archive, std::size_t maskLength);
 
-// An archive's member "<name>" as text; throws what the reader throws.
-std::string ReadArchiveMemberText(const std::string& archivePath, const std::string& member);
 
 // An archive's member "<name>" as text lines; throws what the reader throws.
 std::vector<std::string> ReadArchiveMemberLines(const std::string& archivePath, const std::string& member);

@@ -1,7 +1,6 @@
 #include "app/LineBatches.h"
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <string>
 
@@ -61,10 +60,7 @@ bool ForEachFileTextChunk(const std::string& path, bool skipFirstLine,
         const std::size_t got = std::fread(block.data(), 1, block.size(), f.get());
         if (got == 0) break;
         std::string_view piece(block.data(), got);
-        if (const void* zero = std::memchr(piece.data(), '\0', piece.size())) {
-            piece = piece.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - piece.data()));
-            ended = true;
-        }
+        ended = CutAtZero(piece);
         carry.append(piece);
         if (!ended) {
             if (const std::size_t length = CompleteLinesLength(carry)) deliver(length);
@@ -78,14 +74,6 @@ bool ForEachFileTextChunk(const std::string& path, bool skipFirstLine,
 bool ForEachFileLineBatch(const std::string& path, bool skipFirstLine,
                           const std::function<void(std::vector<std::string>&)>& use) {
     return ForEachFileTextChunk(path, skipFirstLine, [&use](std::string_view text) { ForEachLineBatch(text, use); });
-}
-
-std::string_view AfterFirstLine(std::string_view text) {
-    text = UpToZero(text);
-    const std::size_t br = text.find_first_of("\r\n");
-    if (br == std::string_view::npos) return {};
-    const std::size_t skip = (text[br] == '\r' && br + 1 < text.size() && text[br + 1] == '\n') ? 2 : 1;
-    return text.substr(br + skip);
 }
 
 }  // namespace vellumar

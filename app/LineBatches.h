@@ -33,9 +33,4 @@ bool ForEachFileTextChunk(const std::string& path, bool skipFirstLine,
 bool ForEachFileLineBatch(const std::string& path, bool skipFirstLine,
                           const std::function<void(std::vector<std::string>&)>& use);
 
-// What follows the first line and its line break (a plain-text dictionary
-// without its title); empty when the text has no second line. A zero byte
-// ends the text.
-std::string_view AfterFirstLine(std::string_view text);
-
 }  // namespace vellumar

@@ -66,7 +66,7 @@ void GatherStatistics(Statistics& stats, const DictionaryCatalogue& catalogue,
             for (int n = MinCountedLength; n <= MaxCountedLength; ++n) {
                 std::vector<std::string> lines;
                 try {
-                    lines = ReadArchiveMemberLines(entry.FilePath(), std::to_string(n) + ".dic");
+                    lines = ReadArchiveMemberLines(entry.FilePath(), LengthMemberName(static_cast<std::size_t>(n)));
                 } catch (const std::bad_alloc&) {
                     throw;
                 } catch (const std::exception&) {

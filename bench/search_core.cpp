@@ -92,7 +92,7 @@ const std::vector<std::string>& SortInput() {
             for (int length = 4; length <= 12; ++length) {
                 std::vector<std::string> lines;
                 try {
-                    lines = ReadArchiveMemberLines(e.FilePath(), std::to_string(length) + ".dic");
+                    lines = ReadArchiveMemberLines(e.FilePath(), LengthMemberName(static_cast<std::size_t>(length)));
                 } catch (const std::exception&) {
                 }
                 for (std::string& line : lines) all.push_back(NormaliseLine(line));

@@ -13,12 +13,23 @@
 
 namespace vellumar {
 
-// `text` up to its first zero byte, which ends a text.
+// Cuts `text` at its first zero byte, which ends a text; true when it had one.
+inline bool CutAtZero(std::string_view& text) {
+    const void* zero = text.empty() ? nullptr : std::memchr(text.data(), '\0', text.size());
+    if (zero) text = text.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - text.data()));
+    return zero != nullptr;
+}
+
+// `text` up to its first zero byte.
 inline std::string_view UpToZero(std::string_view text) {
-    if (const void* zero = std::memchr(text.data(), '\0', text.size()))
-        return text.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - text.data()));
+    CutAtZero(text);
     return text;
 }
+
+// What follows the first line and its line break (a plain-text dictionary
+// without its title); empty when the text has no second line. A zero byte
+// ends the text.
+std::string_view AfterFirstLine(std::string_view text);
 
 namespace detail {
 // The first CR or LF in [p, end), or end; sixteen or eight bytes at a time, as
@@ -51,84 +62,94 @@ inline const char* FindLineBreak(const char* p, const char* end) {
     return p;
 }
 
+#if defined(__SSE2__)
+// For the 64 bytes from p: bit i set where `hit`, given them 16 at a time, marks
+// byte i (with 0xFF).
+template <typename Hit>
+std::uint64_t Bits64(const char* p, Hit hit) {
+    std::uint64_t bits = 0;
+    for (int k = 0; k < 4; ++k) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+        bits |= std::uint64_t{static_cast<unsigned>(_mm_movemask_epi8(hit(v)))} << (16 * k);
+    }
+    return bits;
+}
+#else
+// For the 64 bytes from p: bit i set where `hit` holds for byte i.
+template <typename Hit>
+std::uint64_t Bits64(const char* p, Hit hit) {
+    std::uint64_t bits = 0;
+    for (int i = 0; i < 64; ++i) bits |= std::uint64_t{hit(static_cast<unsigned char>(p[i]))} << i;
+    return bits;
+}
+#endif
+
 // The line ends among the 64 bytes from p: bit i set where p[i] is an LF, or
 // a CR that the next of these bytes does not follow with an LF. The CR of a
 // CR LF pair is left to the reader to drop from its line.
 inline std::uint64_t LineEndBits64(const char* p) {
-    std::uint64_t cr = 0;
-    std::uint64_t lf = 0;
 #if defined(__SSE2__)
     const __m128i cr16 = _mm_set1_epi8('\r');
     const __m128i lf16 = _mm_set1_epi8('\n');
-    for (int k = 0; k < 4; ++k) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
-        cr |= std::uint64_t{static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, cr16)))} << (16 * k);
-        lf |= std::uint64_t{static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, lf16)))} << (16 * k);
-    }
+    const std::uint64_t cr = Bits64(p, [&](__m128i v) { return _mm_cmpeq_epi8(v, cr16); });
+    const std::uint64_t lf = Bits64(p, [&](__m128i v) { return _mm_cmpeq_epi8(v, lf16); });
 #else
-    for (int i = 0; i < 64; ++i) {
-        cr |= std::uint64_t{p[i] == '\r'} << i;
-        lf |= std::uint64_t{p[i] == '\n'} << i;
-    }
+    const std::uint64_t cr = Bits64(p, [](unsigned char c) { return c == '\r'; });
+    const std::uint64_t lf = Bits64(p, [](unsigned char c) { return c == '\n'; });
 #endif
     return lf | (cr & ~(lf >> 1));
 }
 
-// Finds the bytes of a set of at most four, 64 at a time.
+// Finds the bytes of a set of one to four, 64 at a time.
 class ByteSetFinder {
 public:
     ByteSetFinder(const char* set, std::size_t count) : count_(count) {
         for (std::size_t j = 0; j < count; ++j) {
-            set_[j] = set[j];
 #if defined(__SSE2__)
             wanted_[j] = _mm_set1_epi8(set[j]);
+#else
+            wanted_[j] = static_cast<unsigned char>(set[j]);
 #endif
         }
     }
     // Bit i set where p[i] is in the set.
     std::uint64_t Bits64(const char* p) const {
-        std::uint64_t bits = 0;
 #if defined(__SSE2__)
-        for (int k = 0; k < 4; ++k) {
-            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+        return detail::Bits64(p, [this](__m128i v) {
             __m128i hit = _mm_cmpeq_epi8(v, wanted_[0]);
             for (std::size_t j = 1; j < count_; ++j) hit = _mm_or_si128(hit, _mm_cmpeq_epi8(v, wanted_[j]));
-            bits |= std::uint64_t{static_cast<unsigned>(_mm_movemask_epi8(hit))} << (16 * k);
-        }
+            return hit;
+        });
 #else
-        for (int i = 0; i < 64; ++i)
-            for (std::size_t j = 0; j < count_; ++j) bits |= std::uint64_t{p[i] == set_[j]} << i;
+        return detail::Bits64(p, [this](unsigned char c) {
+            for (std::size_t j = 0; j < count_; ++j)
+                if (c == wanted_[j]) return true;
+            return false;
+        });
 #endif
-        return bits;
     }
 
 private:
     std::size_t count_;
-    char set_[4] = {};
 #if defined(__SSE2__)
     __m128i wanted_[4] = {};
+#else
+    unsigned char wanted_[4] = {};
 #endif
 };
 
 // Bit i set where p[i] is a capital Russian letter (cp1251 0xC0..0xDF or Ё).
 inline std::uint64_t UpperRussianBits64(const char* p) {
-    std::uint64_t bits = 0;
 #if defined(__SSE2__)
     const __m128i top3 = _mm_set1_epi8(static_cast<char>(0xE0));
     const __m128i capitals = _mm_set1_epi8(static_cast<char>(0xC0));
     const __m128i yo = _mm_set1_epi8(static_cast<char>(0xA8));
-    for (int k = 0; k < 4; ++k) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
-        const __m128i hit = _mm_or_si128(_mm_cmpeq_epi8(_mm_and_si128(v, top3), capitals), _mm_cmpeq_epi8(v, yo));
-        bits |= std::uint64_t{static_cast<unsigned>(_mm_movemask_epi8(hit))} << (16 * k);
-    }
+    return Bits64(p, [&](__m128i v) {
+        return _mm_or_si128(_mm_cmpeq_epi8(_mm_and_si128(v, top3), capitals), _mm_cmpeq_epi8(v, yo));
+    });
 #else
-    for (int i = 0; i < 64; ++i) {
-        const auto c = static_cast<unsigned char>(p[i]);
-        bits |= std::uint64_t{(c & 0xE0) == 0xC0 || c == 0xA8} << i;
-    }
+    return Bits64(p, [](unsigned char c) { return (c & 0xE0) == 0xC0 || c == 0xA8; });
 #endif
-    return bits;
 }
 }  // namespace detail
 
@@ -203,13 +224,8 @@ void ForEachLineWithKey(std::string_view text, std::size_t keyPosition, const ch
         }
     }
     // The rest the plain way, from the first line that starts at `base` or later.
-    std::size_t rest = base;
-    if (startsHere == 0) {
-        rest = static_cast<std::size_t>(detail::FindLineBreak(p + base, p + n) - p);
-        if (rest < n && p[rest] == '\r' && rest + 1 < n && p[rest + 1] == '\n') ++rest;
-        ++rest;
-    }
-    if (rest < n) ForEachNonEmptyTextLine(text.substr(rest), use);
+    const std::string_view rest = startsHere ? text.substr(base) : AfterFirstLine(text.substr(base));
+    if (!rest.empty()) ForEachNonEmptyTextLine(rest, use);
 }
 
 // The lines of `text` as ForEachTextLine finds them.
@@ -241,10 +257,7 @@ private:
 template <typename Use>
 bool TextLineStream::Feed(std::string_view piece, Use use) {
     if (ended_) return false;
-    if (const void* zero = std::memchr(piece.data(), '\0', piece.size())) {
-        piece = piece.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - piece.data()));
-        ended_ = true;
-    }
+    ended_ = CutAtZero(piece);
     const char* p = piece.data();
     const char* const end = p + piece.size();
     if (afterCr_ && p < end) {

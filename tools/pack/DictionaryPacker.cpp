@@ -25,8 +25,6 @@ std::string SortKey(std::string_view line) {
 
 }  // namespace
 
-std::string LengthMemberName(int length) { return std::to_string(length) + ".dic"; }
-
 bool DictionaryLess(std::string_view a, std::string_view b) { return SortKey(a) < SortKey(b); }
 
 DictionaryCollector::LineResult DictionaryCollector::Add(std::string_view line) {

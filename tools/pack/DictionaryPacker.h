@@ -4,6 +4,7 @@
 // member are sorted in alphabet order and exact duplicates dropped, and "0.dic"
 // holds the title.
 
+#include "app/Catalogue.h"
 #include "archive/ArchiveFormat.h"
 #include "tools/pack/ArchiveWriter.h"
 
@@ -17,12 +18,11 @@ namespace vellumar::pack {
 
 inline constexpr int MinWordLength = 2;
 inline constexpr int MaxWordLength = 22;
-inline constexpr std::string_view TitleMemberName = "0.dic";
 // Lines inside a member end with CR LF.
 inline constexpr std::string_view MemberLineBreak = "\r\n";
 
-// "5.dic" for 5.
-std::string LengthMemberName(int length);
+using vellumar::LengthMemberName;
+using vellumar::TitleMemberName;
 
 // Alphabet order of two lines in dictionary form: words letter by letter by their
 // place in Alphabet (so ё sorts between е and ж, which cp1251 byte order does not
