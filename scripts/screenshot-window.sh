@@ -14,13 +14,7 @@ build=$(cd "$2" && pwd)
 title=$3
 shift 3
 source "$root/scripts/virtual-display.sh"
-require_tools Xvfb xdpyinfo xdotool import
-trap stop_virtual_display EXIT
-start_virtual_display
-start_program_copy "$build"
-main=$(find_window '^Vellumar v') || { echo "the main window did not appear" >&2; exit 1; }
-sleep 0.5
-xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
+open_main_window "$build"
 for action in "$@"; do
   case $action in
     click@*|rclick@*)

@@ -10,14 +10,8 @@ build=$(cd "${1:-$root/build}" && pwd); [[ $# -gt 0 ]] && shift
 keys=("$@")
 [[ ${#keys[@]} -gt 0 ]] || keys=(r space n)   # к, blank, т in the Latin layout
 source "$root/scripts/virtual-display.sh"
-require_tools Xvfb xdpyinfo xdotool import
-trap stop_virtual_display EXIT
-start_virtual_display
-start_program_copy "$build"
-window=$(find_window '^Vellumar v') || { echo "the window did not appear" >&2; exit 1; }
-sleep 0.5
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-for key in "${keys[@]}"; do xdotool key --window "$window" "$key"; done
+open_main_window "$build"
+for key in "${keys[@]}"; do xdotool key --window "$main" "$key"; done
 sleep 0.3
-import -window "$window" "$out"
+import -window "$main" "$out"
 echo "saved $out"

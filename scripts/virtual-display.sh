@@ -49,3 +49,16 @@ find_window() {
   done
   return 1
 }
+
+# Starts a virtual X server and the program from BUILD_DIR on it, waits for the
+# main window and gives it the focus; `main` then holds its id. Everything
+# stops when the calling script exits.
+open_main_window() {
+  require_tools Xvfb xdpyinfo xdotool import
+  trap stop_virtual_display EXIT
+  start_virtual_display
+  start_program_copy "$1"
+  main=$(find_window '^Vellumar v') || { echo "the main window did not appear" >&2; exit 1; }
+  sleep 0.5
+  xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
+}
