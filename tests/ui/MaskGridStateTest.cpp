@@ -8,6 +8,7 @@
 
 #include "engine/Letters.h"
 #include "tests/common/Cp1251.h"
+#include "tests/ui/MaskCells.h"
 #include "ui/MaskGridState.h"
 
 namespace vellumar::test {
@@ -16,11 +17,7 @@ namespace {
 using ui::GridKey;
 using ui::MaskGridState;
 
-std::string Cells(const MaskGridState& s) {
-    std::string out;
-    for (const std::string& cell : s.Cells()) out += cell.empty() ? "." : U(cell);
-    return out;
-}
+std::string Cells(const MaskGridState& s) { return CellsText(s); }
 
 TEST(MaskGridState, TypingTakesEitherLayoutAndStopsOnTheLastCell) {
     MaskGridState s;

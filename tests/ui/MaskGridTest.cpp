@@ -15,6 +15,7 @@
 #include <QtTest/QTest>
 
 #include "tests/common/Cp1251.h"
+#include "tests/ui/MaskCells.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/MaskGrid.h"
 #include "ui/Panel.h"
@@ -23,21 +24,15 @@
 namespace vellumar::test {
 namespace {
 
-class MaskGridTest : public ::testing::Test {
+class MaskGridTest : public WindowTest {
 protected:
     void SetUp() override {
-        w().show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+        Open();
         grid()->setFocus();
     }
-    ui::TfmMain& w() const { return forms_.main(); }
     ui::MaskGrid* grid() const { return w().Grid; }
     int n() const { return grid()->State().Length(); }
-    std::string Cells() const {
-        std::string out;
-        for (const std::string& cell : grid()->State().Cells()) out += cell.empty() ? "." : U(cell);
-        return out;
-    }
+    std::string Cells() const { return CellsText(grid()->State()); }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, int times = 1) {
         for (int i = 0; i < times; ++i) QTest::keyClick(grid(), key, modifiers);
     }
@@ -60,10 +55,6 @@ protected:
         EXPECT_EQ(w().lLen->text().toInt(), n());
         EXPECT_EQ(grid()->width(), n() * 21 + 1);
     }
-
-    ProgramFolder folder_;
-    SeamScope seams_;
-    FormsScope forms_;
 };
 
 TEST_F(MaskGridTest, TypedLettersShowTheirWeightsAndClearingBlanksThem) {

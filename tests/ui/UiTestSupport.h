@@ -92,7 +92,7 @@ protected:
         ASSERT_TRUE(ShowActive(&w()));
     }
     void TearDown() override { forms.reset(); }
-    ui::TfmMain& w() { return forms->main(); }
+    ui::TfmMain& w() const { return forms->main(); }
 
     ProgramFolder folder;
     SeamScope seams;
