@@ -107,9 +107,13 @@ std::string GetPrivateProfileString(const std::string& file, std::string_view se
 
     const std::optional<std::string> content = ReadWholeFile(file);
     if (!content) return fallback;
-    const std::vector<Line> lines = ParseLines(*content);
+    return ProfileValueIn(*content, section, key).value_or(fallback);
+}
+
+std::optional<std::string> ProfileValueIn(std::string_view content, std::string_view section, std::string_view key) {
+    const std::vector<Line> lines = ParseLines(content);
     const Place place = Locate(lines, Trim(section), Trim(key));
-    if (!place.key) return fallback;
+    if (!place.key) return std::nullopt;
     return CopyValue(lines[*place.key].value);
 }
 

@@ -5,6 +5,7 @@
 // adds it) and keeps the rest of the file byte for byte.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,11 @@ inline constexpr std::size_t MaxProfileValueLength = 1023;
 // MaxProfileValueLength characters are returned.
 std::string GetPrivateProfileString(const std::string& file, std::string_view section,
                                     std::string_view key, std::string_view defaultValue);
+
+// The same value read from a file's `content` already in memory, for a reader
+// of many keys; nothing when the section or the key is missing.
+std::optional<std::string> ProfileValueIn(std::string_view content, std::string_view section,
+                                          std::string_view key);
 
 // Sets `key` in `section` to `value` (its leading blanks dropped), creating the
 // file, the section and the key line as needed. A value is cut at its first

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "app/FileIO.h"
 #include "app/ProfileStrings.h"
 #include "ui/QtText.h"
 
@@ -15,13 +16,10 @@ namespace vellumar::ui {
 
 namespace {
 
-// Stands for "no such key": no value read from a file can hold a zero byte.
-constexpr std::string_view kMissing("\0", 1);
-
-std::optional<QString> Value(const std::string& path, const QString& key) {
-    const std::string value = GetPrivateProfileString(path, "Main", ToCp1251(key), kMissing);
-    if (value == kMissing) return std::nullopt;
-    return FromCp1251(value);
+std::optional<QString> Value(const std::string& content, const QString& key) {
+    const std::optional<std::string> value = ProfileValueIn(content, "Main", ToCp1251(key));
+    if (!value) return std::nullopt;
+    return FromCp1251(*value);
 }
 
 // Caption and hint of one control, read and written the same way for every kind.
@@ -58,12 +56,15 @@ void SetTexts(QObject* object, const Texts& texts) {
 void ApplyLanguageFile(const std::string& path, const std::vector<QObject*>& components) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return;
+    // Read once: every control asks for two keys.
+    const std::optional<std::string> content = ReadWholeFile(path);
+    if (!content) return;
     for (QObject* object : components) {
         std::optional<Texts> texts = TextsOf(object);
         if (!texts || object->objectName().isEmpty()) continue;
         const QString name = object->objectName();
-        if (auto caption = Value(path, name)) texts->caption = *caption;
-        if (auto hint = Value(path, name + QStringLiteral("Hint"))) texts->hint = *hint;
+        if (auto caption = Value(*content, name)) texts->caption = *caption;
+        if (auto hint = Value(*content, name + QStringLiteral("Hint"))) texts->hint = *hint;
         SetTexts(object, *texts);
     }
 }
