@@ -21,13 +21,6 @@ constexpr std::string_view kCannotRead = Cp1251<"Не могу прочитат�
 
 constexpr std::size_t kBlockSize = 64 * 1024;
 
-void AddFittingRuns(const MaskMatcher& matcher, std::string_view text, std::vector<std::string>& words) {
-    matcher.ForEachFittingRun(text, [&words](std::string_view run) {
-        words.push_back(LowerString(run));
-        return true;
-    });
-}
-
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
@@ -39,29 +32,83 @@ std::unique_ptr<std::FILE, FileCloser> OpenForReading(const std::string& path) {
     return file;
 }
 
+// The fitting words of a text handed over in pieces. Line breaks are no
+// letters, so no word crosses one, nor any other byte that is no letter: each
+// piece is searched up to its last such byte, and only the run of letters
+// after it waits for the next piece, whatever the length of the lines.
+class PieceSearch {
+public:
+    PieceSearch(std::string_view mask, const SearchSettings& s, const WordSink& sink)
+        : matcher_(mask, s), longest_(s.part == MaskPart::Whole ? mask.size() : LongestTextFileWord), sink_(sink) {}
+
+    void Add(std::string_view data) {
+        if (inLongRun_) {
+            std::size_t i = 0;
+            while (i < data.size() && letters::IsRussianByte(letters::Byte(data[i]))) ++i;
+            data.remove_prefix(i);
+            if (data.empty()) return;
+            inLongRun_ = false;
+        }
+        pending_.append(data);
+        std::size_t cut = pending_.size();
+        while (cut > 0 && letters::IsRussianByte(letters::Byte(pending_[cut - 1]))) --cut;
+        if (cut > 0) {
+            Search(std::string_view(pending_).substr(0, cut));
+            pending_.erase(0, cut);
+        }
+        if (pending_.size() > longest_) {
+            // A run too long to fit: skipped to its end.
+            pending_.clear();
+            inLongRun_ = true;
+        }
+    }
+
+    void Finish() {
+        Search(pending_);
+        pending_.clear();
+    }
+
+private:
+    void Search(std::string_view text) {
+        matcher_.ForEachFittingRun(text, [this](std::string_view run) {
+            if (run.size() <= longest_) sink_(LowerString(run));
+            return true;
+        });
+    }
+
+    const MaskMatcher matcher_;
+    const std::size_t longest_;
+    const WordSink& sink_;
+    std::string pending_;
+    bool inLongRun_ = false;   // inside a run of letters too long to fit
+};
+
 }  // namespace
+
+std::string_view CannotReadFileMessage() { return kCannotRead; }
 
 void SearchFileLine(std::string_view mask, std::string_view line, std::vector<std::string>& words,
                     const SearchSettings& s) {
     if (line.empty()) return;
-    AddFittingRuns(MaskMatcher(mask, s), line, words);
+    MaskMatcher(mask, s).ForEachFittingRun(line, [&words](std::string_view run) {
+        words.push_back(LowerString(run));
+        return true;
+    });
 }
 
-std::vector<std::string> SearchFile(std::string_view mask, const std::string& path, const SearchSettings& s) {
+bool SearchFile(std::string_view mask, const std::string& path, const SearchSettings& s, const WordSink& sink,
+                const TextDecoder& decode) {
     auto file = OpenForReading(path);
-    if (!file) {
-        ShowMessage(std::string(kCannotRead) + path);
-        return {};
-    }
-
-    // Line breaks are no letters, so no word crosses one, nor any other byte
-    // that is no letter: the file can be read in blocks and searched up to the
-    // last such byte of what has been read, whatever the length of its lines.
-    const MaskMatcher matcher(mask, s);
-    std::vector<std::string> words;
-    std::string pending;
-    bool inLongRun = false;   // inside a run of letters too long to fit the mask
+    if (!file) return false;
+    PieceSearch search(mask, s, sink);
     std::vector<char> block(kBlockSize);
+    std::string decoded;
+    const auto add = [&](std::string_view bytes, bool last) {
+        if (!decode) return search.Add(bytes);
+        decoded.clear();
+        decode(bytes, last, decoded);
+        search.Add(decoded);
+    };
     for (;;) {
         const std::size_t got = std::fread(block.data(), 1, block.size(), file.get());
         if (got == 0) {
@@ -69,26 +116,17 @@ std::vector<std::string> SearchFile(std::string_view mask, const std::string& pa
                 throw EInOutError(std::string("I/O error while reading a file: ") + std::strerror(errno));
             break;
         }
-        std::string_view data(block.data(), got);
-        if (inLongRun) {
-            std::size_t i = 0;
-            while (i < data.size() && letters::IsRussianByte(letters::Byte(data[i]))) ++i;
-            data.remove_prefix(i);
-            if (data.empty()) continue;
-            inLongRun = false;
-        }
-        pending.append(data);
-        std::size_t cut = pending.size();
-        while (cut > 0 && letters::IsRussianByte(letters::Byte(pending[cut - 1]))) --cut;
-        if (cut > 0) {
-            AddFittingRuns(matcher, std::string_view(pending).substr(0, cut), words);
-            pending.erase(0, cut);
-        } else if (pending.size() > mask.size()) {
-            pending.clear();
-            inLongRun = true;
-        }
+        add(std::string_view(block.data(), got), false);
     }
-    AddFittingRuns(matcher, pending, words);
+    if (decode) add({}, true);
+    search.Finish();
+    return true;
+}
+
+std::vector<std::string> SearchFile(std::string_view mask, const std::string& path, const SearchSettings& s) {
+    std::vector<std::string> words;
+    if (!SearchFile(mask, path, s, [&words](std::string_view word) { words.emplace_back(word); }))
+        ShowMessage(std::string(kCannotRead) + path);
     return words;
 }
 

@@ -25,7 +25,8 @@ public:
 
     // A first look for MatchLineWord, one table lookup: false only for lines
     // whose byte at the mask's first known letter can't fit there, which is
-    // most lines of a member.
+    // most lines of a member. Only where the mask's place in the word is
+    // fixed (the whole word or its start) is there such a byte.
     bool MayMatchLineWord(std::string_view line) const {
         return keyPosition_ == kNoKey ||
                (line.size() > keyPosition_ && keyAccepts_[letters::Byte(line[keyPosition_])]);
@@ -49,15 +50,19 @@ public:
 private:
     // The letter test alone, for a word as long as the mask.
     bool LettersFit(std::string_view word) const;
+    // The letter test at the places of a word of at least the mask's length
+    // that the mask part allows.
+    bool PartFits(std::string_view word) const;
     bool PassesWeight(std::string_view word) const;
 
     static constexpr std::size_t kNoKey = static_cast<std::size_t>(-1);
 
     std::string_view mask_;
     const SearchSettings& settings_;
+    const MaskPart part_;
     const std::uint8_t* fold_;
     mutable std::optional<int> weightValue_;
-    std::size_t keyPosition_ = kNoKey;        // the mask's first byte that is no blank
+    std::size_t keyPosition_ = kNoKey;        // the mask's first byte that is no blank, when its place is fixed
     std::array<bool, 256> keyAccepts_{};      // the word bytes that fit there
 };
 
@@ -70,9 +75,11 @@ bool MaskMatcher::ForEachFittingRun(std::string_view text, Fit fit) const {
         while (i < n && !letters::IsRussianByte(letters::Byte(text[i]))) ++i;
         std::size_t end = i;
         while (end < n && letters::IsRussianByte(letters::Byte(text[end]))) ++end;
-        // Only a run as long as the mask can fit; skipping the others early
-        // matters on long texts.
-        if (end - i == mask_.size() && Match(text.substr(i, end - i))) {
+        // Only a run as long as the mask (or longer, for a part of a word) can
+        // fit; skipping the others early matters on long texts.
+        const std::size_t length = end - i;
+        if ((length == mask_.size() || (length > mask_.size() && part_ != MaskPart::Whole)) &&
+            Match(text.substr(i, length))) {
             any = true;
             if (!fit(text.substr(i, end - i))) return true;
         }

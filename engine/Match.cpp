@@ -9,7 +9,8 @@ using letters::Byte;
 using letters::kTables;
 
 MaskMatcher::MaskMatcher(std::string_view mask, const SearchSettings& settings)
-    : mask_(mask), settings_(settings), fold_(FoldTable(settings.equivalences)) {
+    : mask_(mask), settings_(settings), part_(settings.part), fold_(FoldTable(settings.equivalences)) {
+    if (part_ != MaskPart::Whole && part_ != MaskPart::Begin) return;
     for (std::size_t i = 0; i < mask_.size(); ++i) {
         const std::uint8_t m = fold_[Byte(mask_[i])];
         if (m == ' ') continue;
@@ -40,13 +41,31 @@ bool MaskMatcher::LettersFit(std::string_view word) const {
     return true;
 }
 
+bool MaskMatcher::PartFits(std::string_view word) const {
+    const std::size_t n = mask_.size();
+    switch (part_) {
+        case MaskPart::Whole:
+            return word.size() == n && LettersFit(word);
+        case MaskPart::Begin:
+            return LettersFit(word.substr(0, n));
+        case MaskPart::End:
+            return LettersFit(word.substr(word.size() - n));
+        case MaskPart::Any:
+            for (std::size_t at = 0; at + n <= word.size(); ++at)
+                if (LettersFit(word.substr(at, n))) return true;
+            return false;
+    }
+    return false;
+}
+
 bool MaskMatcher::Match(std::string_view word) const {
-    if (mask_.empty() || word.empty() || mask_.size() != word.size()) return false;
-    if (!LettersFit(word)) return false;
+    if (mask_.empty() || word.size() < mask_.size()) return false;
+    if (!PartFits(word)) return false;
     return !settings_.weight.enabled || PassesWeight(word);
 }
 
 bool MaskMatcher::MatchLineWord(std::string_view line) const {
+    if (part_ != MaskPart::Whole) return Match(WordPart(line));
     const std::size_t n = mask_.size();
     // The word has the mask's length only if the byte after those n bytes does
     // not carry it on; whether it stops earlier is asked only of lines that fit.
@@ -79,6 +98,15 @@ bool MatchMask(std::string_view mask, std::string_view word, const SearchSetting
 
 bool MatchDefinition(std::string_view mask, std::string_view definition, const SearchSettings& s) {
     return MaskMatcher(mask, s).ForEachFittingRun(definition, [](std::string_view) { return false; });
+}
+
+std::vector<TextRun> FittingRuns(std::string_view mask, std::string_view text, const SearchSettings& s) {
+    std::vector<TextRun> runs;
+    MaskMatcher(mask, s).ForEachFittingRun(text, [&](std::string_view run) {
+        runs.push_back({static_cast<std::size_t>(run.data() - text.data()), run.size()});
+        return true;
+    });
+    return runs;
 }
 
 }  // namespace vellumar

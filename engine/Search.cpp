@@ -54,8 +54,9 @@ private:
             if (anagramMatcher_.Match(line)) sink_(line);
             return;
         }
-        if (inWords_ && mask_.Match(WordPart(line))) sink_(line);
-        if (inDefinitions_ && mask_.ForEachFittingRun(DefinitionPart(line), [](std::string_view) { return false; }))
+        // A line that fits both ways is one hit, not two.
+        if ((inWords_ && mask_.Match(WordPart(line))) ||
+            (inDefinitions_ && mask_.ForEachFittingRun(DefinitionPart(line), [](std::string_view) { return false; })))
             sink_(line);
     }
 

@@ -39,7 +39,8 @@ std::string RandomMask(std::mt19937& rng) {
     return mask;
 }
 
-// The pass as defined: every line normalised, then the chosen tests.
+// The pass as defined: every line normalised, then the chosen tests; a line
+// is one hit however many of them it passes.
 std::vector<std::string> Reference(const std::string& query, bool anagram, const std::string& text,
                                    const SearchSettings& s) {
     std::vector<std::string> hits;
@@ -50,8 +51,9 @@ std::vector<std::string> Reference(const std::string& query, bool anagram, const
             if (MatchAnagram(query, line, s.equivalences)) hits.push_back(line);
             continue;
         }
-        if (s.mode != SearchMode::Definitions && MatchMask(query, WordPart(line), s)) hits.push_back(line);
-        if (s.mode != SearchMode::Words && MatchDefinition(query, DefinitionPart(line), s)) hits.push_back(line);
+        if ((s.mode != SearchMode::Definitions && MatchMask(query, WordPart(line), s)) ||
+            (s.mode != SearchMode::Words && MatchDefinition(query, DefinitionPart(line), s)))
+            hits.push_back(line);
     }
     return hits;
 }
@@ -70,13 +72,14 @@ std::vector<std::string> OverLines(const std::string& query, bool anagram, const
     return hits;
 }
 
-// Every mode, every combination of the letter equivalences, and now and then
-// the weight filter.
+// Every mode and mask part, every combination of the letter equivalences, and
+// now and then the weight filter.
 SearchSettings SettingsFor(int round) {
     static const SearchMode modes[] = {SearchMode::Words, SearchMode::Definitions, SearchMode::WordsAndDefinitions};
     static const WeightFilter filters[] = {{true, "<=", "30"}, {true, "=>", "30"}};
     SearchSettings s;
     s.mode = modes[round % 3];
+    s.part = static_cast<MaskPart>((round / 32) % 4);
     s.equivalences = {(round & 4) != 0, (round & 8) != 0, (round & 16) != 0};
     if (round % 7 == 0) s.weight = filters[round % 2];
     return s;
