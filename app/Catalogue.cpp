@@ -3,16 +3,13 @@
 #include <algorithm>
 #include <dirent.h>
 #include <fcntl.h>
-#include <new>
 #include <unistd.h>
 
-#include "app/AppMessages.h"
 #include "app/FileIO.h"
 #include "app/ProgramDirectory.h"
 #include "archive/Archive.h"
 #include "archive/FileStream.h"
 #include "archive/MemoryStream.h"
-#include "engine/Messages.h"
 #include "engine/TextLines.h"
 
 namespace vellumar {
@@ -101,21 +98,6 @@ std::string ExpandToText(TStream& archive, const std::string& member) {
     return stream.TakeData();
 }
 
-// An archive member's text for a search, or nothing after telling the user
-// that it could not be read.
-template <class Read>
-std::string ReadReported(Read read) {
-    try {
-        return read();
-    } catch (const std::bad_alloc&) {
-        throw;
-    } catch (const std::exception&) {
-        ShowMessage(texts::CannotReadArchive);
-        return {};
-    }
-}
-
-
 // An archive's member as text; throws what the reader throws.
 std::string ReadArchiveMemberText(const std::string& archivePath, const std::string& member) {
     TFileStream file(archivePath);
@@ -166,14 +148,6 @@ bool ReadPlainTextLines(const std::string& path, std::vector<std::string>& lines
     content.reset();
     if (!lines.empty()) lines.erase(lines.begin());
     return true;
-}
-
-std::string LoadArchiveMemberText(const DictionaryEntry& entry, std::size_t maskLength) {
-    return ReadReported([&] { return ReadArchiveMemberText(entry.FilePath(), LengthMemberName(maskLength)); });
-}
-
-std::string LoadArchiveMemberText(TStream& archive, std::size_t maskLength) {
-    return ReadReported([&] { return ExpandToText(archive, LengthMemberName(maskLength)); });
 }
 
 }  // namespace vellumar

@@ -28,6 +28,9 @@ using DictionaryCatalogue = std::vector<DictionaryEntry>;
 // its words of `length` letters ("5.dic" for 5).
 inline constexpr std::string_view TitleMemberName = "0.dic";
 std::string LengthMemberName(std::size_t length);
+// The word lengths an archive has members for.
+inline constexpr std::size_t MinMemberWordLength = 2;
+inline constexpr std::size_t MaxMemberWordLength = 22;
 
 // The longest title read from a plain-text file's first line.
 inline constexpr std::size_t MaxPlainTitleLength = 64 * 1024;
@@ -48,14 +51,6 @@ std::vector<std::string> DictionaryFilePaths(const std::string& directory);
 // (it has a non-empty member "0.dic"); nothing otherwise. For a search that
 // shows no titles, so that one open serves the test and the member searched.
 std::unique_ptr<TStream> OpenTitledArchive(const std::string& path);
-
-// The text to search for a mask of `maskLength` letters in an archive entry:
-// its member "<maskLength>.dic". A member that can't be read is reported to the
-// user and gives no text.
-std::string LoadArchiveMemberText(const DictionaryEntry& entry, std::size_t maskLength);
-// The same from an archive already open.
-std::string LoadArchiveMemberText(TStream& archive, std::size_t maskLength);
-
 
 // An archive's member "<name>" as text lines; throws what the reader throws.
 std::vector<std::string> ReadArchiveMemberLines(const std::string& archivePath, const std::string& member);

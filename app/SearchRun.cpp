@@ -4,10 +4,13 @@
 #include <functional>
 #include <memory>
 #include <new>
+#include <unordered_set>
 
 #include "app/AppMessages.h"
+#include "app/ArchiveMembers.h"
 #include "app/LineBatches.h"
 #include "app/ResultOrder.h"
+#include "app/TextFileEncoding.h"
 #include "archive/Stream.h"
 #include "engine/Letters.h"
 #include "engine/Messages.h"
@@ -37,17 +40,42 @@ std::optional<std::size_t> FindInvalidQueryByte(QueryKind kind, std::string_view
 namespace {
 
 using TextSearch = std::function<void(std::string_view)>;
+using MemberNames = std::vector<std::string>;
 
 void SearchPlainText(const std::string& path, const TextSearch& search) {
     if (!ForEachFileTextChunk(path, true, search)) ShowMessage(texts::CannotReadPlainText);
 }
 
+void SearchArchive(const std::string& path, const MemberNames& names, const TextSearch& search, TStream* open) {
+    const LoadedMembers members = LoadArchiveMembers(path, names, open);
+    if (members.failed) ShowMessage(texts::CannotReadArchive);
+    for (const MemberText& text : members.texts)
+        if (text) search(*text);
+}
+
+// The word-length members that hold every word the search can find: the
+// mask's length for a whole word; that length and longer when the mask is a
+// part of a word; every length when definitions are searched, since a word of
+// a definition says nothing of the length of the entry's word.
+MemberNames MembersToRead(std::size_t maskLength, const SearchSettings& s) {
+    std::size_t first = maskLength, last = maskLength;
+    if (s.mode != SearchMode::Words) {
+        first = MinMemberWordLength;
+        last = MaxMemberWordLength;
+    } else if (s.part != MaskPart::Whole) {
+        last = std::max(maskLength, MaxMemberWordLength);
+    }
+    MemberNames names;
+    for (std::size_t length = first; length <= last; ++length) names.push_back(LengthMemberName(length));
+    return names;
+}
+
 // A search around the reading of its dictionaries: the query check, the message
 // when there are none, the merge and the stop when memory runs out. `readAll`
-// hands the text of each dictionary to search to `search`, given the length of
-// the member that holds the query's words, and counts each in `searched`.
+// hands the text of each dictionary to search to `search`, given the names of
+// the members to read from an archive, and counts each in `searched`.
 template <class ReadAll>
-SearchOutcome Run(QueryKind kind, std::string_view text, const SearchSettings& settings, bool haveDictionaries,
+SearchOutcome Run(QueryKind kind, std::string_view text, SearchSettings settings, bool haveDictionaries,
                   ReadAll readAll) {
     SearchOutcome outcome;
     outcome.query = kind == QueryKind::Mask ? std::string(text) : UpperString(text);
@@ -58,6 +86,11 @@ SearchOutcome Run(QueryKind kind, std::string_view text, const SearchSettings& s
         return outcome;
     }
     const bool anagram = kind == QueryKind::Anagram;
+    // The word lookup and the anagrams look for whole words.
+    if (kind != QueryKind::Mask) {
+        settings.mode = SearchMode::Words;
+        settings.part = MaskPart::Whole;
+    }
 
     if (!haveDictionaries) {
         outcome.noDictionaries = true;
@@ -71,7 +104,7 @@ SearchOutcome Run(QueryKind kind, std::string_view text, const SearchSettings& s
         const TextSearch search = [&](std::string_view text) {
             SearchDictionaryText(outcome.query, anagram, text, settings, sink);
         };
-        readAll(outcome.query.size(), search, outcome.searched);
+        readAll(MembersToRead(outcome.query.size(), settings), search, outcome.searched);
         SortAlphabetical(hits);
         MergeDuplicateWords(hits);
     } catch (const std::bad_alloc&) {
@@ -86,14 +119,14 @@ SearchOutcome Run(QueryKind kind, std::string_view text, const SearchSettings& s
 
 SearchOutcome RunSearch(const DictionaryCatalogue& catalogue, QueryKind kind, std::string_view text,
                         const SearchSettings& settings, const SearchProgress& progress) {
-    const auto readAll = [&](std::size_t length, const TextSearch& search, std::size_t& searched) {
+    const auto readAll = [&](const MemberNames& names, const TextSearch& search, std::size_t& searched) {
         const std::size_t total =
             static_cast<std::size_t>(std::count_if(catalogue.begin(), catalogue.end(),
                                                    [](const DictionaryEntry& e) { return e.checked; }));
         for (const DictionaryEntry& entry : catalogue) {
             if (!entry.checked) continue;
             if (entry.IsArchive()) {
-                search(LoadArchiveMemberText(entry, length));
+                SearchArchive(entry.FilePath(), names, search, nullptr);
             } else {
                 SearchPlainText(entry.FilePath(), search);
             }
@@ -104,13 +137,56 @@ SearchOutcome RunSearch(const DictionaryCatalogue& catalogue, QueryKind kind, st
     return Run(kind, text, settings, !catalogue.empty(), readAll);
 }
 
+namespace {
+
+// A path as the user reads it: the file system's names are UTF-8, messages cp1251.
+std::string PathForMessage(const std::string& path) {
+    if (!IsValidUtf8(path)) return path;
+    std::string text;
+    Utf8ToCp1251Decoder()(path, true, text);
+    return text;
+}
+
+}  // namespace
+
+SearchOutcome RunFileSearch(std::string_view mask, const std::string& path, const SearchSettings& settings) {
+    SearchOutcome outcome;
+    outcome.query = std::string(mask);
+    // Looked up by the view of each word found, so that a repeat costs no copy.
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view word) const { return std::hash<std::string_view>{}(word); }
+    };
+    std::unordered_set<std::string, Hash, std::equal_to<>> words;
+    // The words found so far become the result list, alphabetical.
+    const auto take = [&] {
+        for (auto it = words.begin(); it != words.end();) outcome.entries.push_back(std::move(words.extract(it++).value()));
+        SortAlphabetical(outcome.entries);
+    };
+    try {
+        const WordSink keep = [&words](std::string_view word) {
+            if (words.find(word) == words.end()) words.emplace(word);
+        };
+        const TextDecoder decode = IsUtf8TextFile(path) ? Utf8ToCp1251Decoder() : TextDecoder();
+        outcome.unreadableFile = !SearchFile(outcome.query, path, settings, keep, decode);
+        outcome.searched = outcome.unreadableFile ? 0 : 1;
+        if (outcome.unreadableFile) ShowMessage(std::string(CannotReadFileMessage()) + PathForMessage(path));
+        take();
+    } catch (const std::bad_alloc&) {
+        outcome.status = SearchOutcome::Status::OutOfMemory;
+        take();
+        ShowMessage(texts::OutOfMemory);
+    }
+    return outcome;
+}
+
 SearchOutcome RunSearchInDirectory(const std::string& directory, QueryKind kind, std::string_view text,
                                    const SearchSettings& settings) {
     const std::vector<std::string> paths = DictionaryFilePaths(directory);
-    const auto readAll = [&](std::size_t length, const TextSearch& search, std::size_t& searched) {
+    const auto readAll = [&](const MemberNames& names, const TextSearch& search, std::size_t& searched) {
         for (const std::string& path : paths) {
             if (const std::unique_ptr<TStream> archive = OpenTitledArchive(path)) {
-                search(LoadArchiveMemberText(*archive, length));
+                SearchArchive(path, names, search, archive.get());
             } else {
                 SearchPlainText(path, search);
             }

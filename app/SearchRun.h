@@ -37,6 +37,7 @@ struct SearchOutcome {
     std::string query;               // the mask or the upper-cased query searched for
     std::optional<std::size_t> rejectedAt;   // the offending byte of a rejected query
     bool noDictionaries = false;     // the catalogue was empty
+    bool unreadableFile = false;     // the text file searched instead could not be read
     std::size_t searched = 0;        // dictionaries searched
     // The result list: alphabetical and merged when Done; what was found
     // until memory ran out when OutOfMemory; empty when Rejected.
@@ -58,5 +59,13 @@ SearchOutcome RunSearch(const DictionaryCatalogue& catalogue, QueryKind kind, st
 // opened once for that and for its member.
 SearchOutcome RunSearchInDirectory(const std::string& directory, QueryKind kind, std::string_view text,
                                    const SearchSettings& settings);
+
+// The mask searched for in the text file at `path` instead of the dictionaries,
+// under the settings' mask part and weight filter (the place to search in is
+// the file): each distinct fitting word once, lower-cased, as an entry without
+// definition, in alphabetical order. A file that starts with the UTF-8 byte
+// order mark, or is valid UTF-8 holding bytes above 0x7F, is read as UTF-8,
+// any other as cp1251. An unreadable file is reported and gives nothing.
+SearchOutcome RunFileSearch(std::string_view mask, const std::string& path, const SearchSettings& settings);
 
 }  // namespace vellumar

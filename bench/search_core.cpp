@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ArchiveMembers.h"
 #include "app/Catalogue.h"
 #include "app/ResultOrder.h"
 #include "app/SearchRun.h"
@@ -44,16 +45,21 @@ const DictionaryCatalogue& SpellingOnly() {
     return catalogue;
 }
 
+// A search as the command-line tool makes it, every member expanded afresh
+// (`cold`), or as the window repeats it, from the expanded members it keeps.
 void Search(benchmark::State& state, QueryKind kind, std::string_view text,
-            const DictionaryCatalogue& catalogue = Bundled()) {
+            const DictionaryCatalogue& catalogue = Bundled(), const SearchSettings& settings = {},
+            bool cold = true) {
     if (catalogue.empty()) {
         state.SkipWithError("no bundled dictionaries in " VELLUMAR_BIN_DIR);
         return;
     }
     SetMessageHandler([](const std::string&) {});
     std::size_t found = 0;
+    MemberCache().Clear();
     for (auto _ : state) {
-        const SearchOutcome outcome = RunSearch(catalogue, kind, text, SearchSettings{});
+        if (cold) MemberCache().Clear();
+        const SearchOutcome outcome = RunSearch(catalogue, kind, text, settings);
         found = outcome.entries.size();
         benchmark::DoNotOptimize(found);
     }
@@ -73,9 +79,26 @@ void BM_ExpandSpellingFiveLetterMember(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        std::string text = LoadArchiveMemberText(SpellingOnly().front(), 5);
-        benchmark::DoNotOptimize(text.data());
+        MemberCache().Clear();
+        const LoadedMembers members = LoadArchiveMembers(SpellingOnly().front().FilePath(), {LengthMemberName(5)});
+        benchmark::DoNotOptimize(members.texts.front()->data());
     }
+}
+// Every member of both dictionaries: words whose definitions hold a word that
+// fits, and words that hold the mask anywhere.
+SearchSettings With(SearchMode mode, MaskPart part) {
+    SearchSettings s;
+    s.mode = mode;
+    s.part = part;
+    return s;
+}
+void BM_DefinitionsMask(benchmark::State& state) {
+    Search(state, QueryKind::Mask, Cp1251<"К  Т ">, Bundled(), With(SearchMode::Definitions, MaskPart::Whole),
+           state.range(0) != 0);
+}
+void BM_AnyPartMask(benchmark::State& state) {
+    Search(state, QueryKind::Mask, Cp1251<"К Т">, Bundled(), With(SearchMode::Words, MaskPart::Any),
+           state.range(0) != 0);
 }
 // Seven open cells: every seven-letter word.
 void BM_SevenBlankMask(benchmark::State& state) { Search(state, QueryKind::Mask, "       "); }
@@ -134,6 +157,8 @@ BENCHMARK(BM_FiveLetterMaskSpellingOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExpandSpellingFiveLetterMember)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SevenBlankMask)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EightLetterAnagram)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DefinitionsMask)->ArgName("cold")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AnyPartMask)->ArgName("cold")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortByLength20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortByWeight20000)->Unit(benchmark::kMillisecond);
 

@@ -16,8 +16,8 @@
 
 namespace vellumar::pack {
 
-inline constexpr int MinWordLength = 2;
-inline constexpr int MaxWordLength = 22;
+inline constexpr int MinWordLength = static_cast<int>(MinMemberWordLength);
+inline constexpr int MaxWordLength = static_cast<int>(MaxMemberWordLength);
 // Lines inside a member end with CR LF.
 inline constexpr std::string_view MemberLineBreak = "\r\n";
 

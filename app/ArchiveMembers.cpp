@@ -1,0 +1,103 @@
+#include "app/ArchiveMembers.h"
+
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <new>
+#include <optional>
+#include <thread>
+
+#include "archive/Archive.h"
+#include "archive/FileStream.h"
+#include "archive/MemoryStream.h"
+
+namespace vellumar {
+
+namespace {
+
+// Below this file size a second thread costs more than it saves.
+constexpr off_t kParallelFileSize = off_t{4} << 20;
+constexpr unsigned kMostThreads = 4;
+
+// One member's text, or nullptr when the archive can't be read; only running
+// out of memory leaves.
+MemberText ExpandOne(TStream& archive, const std::string& name) {
+    try {
+        TArchive reader;
+        TMemoryStream stream;
+        reader.ExpandMember(archive, stream, name);
+        return std::make_shared<const std::string>(stream.TakeData());
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
+// Expands the members at `todo` of `names` into `texts`, taking them one at a
+// time from a shared counter, each worker through its own open of the file.
+void ExpandAll(const std::string& path, TStream* open, const std::vector<std::string>& names,
+               const std::vector<std::size_t>& todo, std::vector<MemberText>& texts, unsigned workers) {
+    std::atomic<std::size_t> next{0};
+    std::exception_ptr failure;
+    std::atomic<bool> failed{false};
+    const auto work = [&](TStream* archive) {
+        try {
+            std::optional<TFileStream> own;
+            for (std::size_t i; !failed && (i = next++) < todo.size();) {
+                if (!archive) {
+                    try {
+                        archive = &own.emplace(path);
+                    } catch (const std::bad_alloc&) {
+                        throw;
+                    } catch (const std::exception&) {
+                        texts[todo[i]] = nullptr;
+                        continue;
+                    }
+                }
+                texts[todo[i]] = ExpandOne(*archive, names[todo[i]]);
+            }
+        } catch (...) {
+            if (!failed.exchange(true)) failure = std::current_exception();
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (unsigned k = 1; k < workers; ++k) helpers.emplace_back(work, nullptr);
+    work(open);
+    for (std::thread& t : helpers) t.join();
+    if (failure) std::rethrow_exception(failure);
+}
+
+}  // namespace
+
+LoadedMembers LoadArchiveMembers(const std::string& path, const std::vector<std::string>& names, TStream* open) {
+    LoadedMembers loaded;
+    loaded.texts.resize(names.size());
+    ExpandedMemberCache& cache = MemberCache();
+    const std::optional<FileIdentity> before = IdentifyFile(path);
+
+    std::vector<std::size_t> todo;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (before) loaded.texts[i] = cache.Find(path, *before, names[i]);
+        if (!loaded.texts[i]) todo.push_back(i);
+    }
+    if (todo.empty()) return loaded;
+
+    const bool large = before && before->size >= kParallelFileSize;
+    const unsigned workers =
+        large ? std::clamp<unsigned>(std::thread::hardware_concurrency(), 1, kMostThreads) : 1;
+    ExpandAll(path, open, names, todo, loaded.texts, std::min<unsigned>(workers, static_cast<unsigned>(todo.size())));
+
+    // Kept only if the file did not change while it was read.
+    const bool unchanged = before && IdentifyFile(path) == before;
+    for (std::size_t i : todo) {
+        if (!loaded.texts[i]) {
+            loaded.failed = true;
+        } else if (unchanged) {
+            cache.Keep(path, *before, names[i], loaded.texts[i]);
+        }
+    }
+    return loaded;
+}
+
+}  // namespace vellumar
