@@ -7,6 +7,7 @@
 
 #include "app/Catalogue.h"
 #include "app/SearchRun.h"
+#include "engine/Cp1251Literal.h"
 #include "tests/app/CliSupport.h"
 
 namespace vellumar {
@@ -27,14 +28,18 @@ protected:
             {{2, Ws({"ёжЖивотное"})},
              {3, Ws({"китМорской зверь", "котДомашнее животное", "сомРыба", "токЭлектричество"})},
              {4, Ws({"ёлкаДерево", "щукаРыба хищная"})},
-             {5, Ws({"зебраЛошадь"})}}));
+             {5, Ws({"зебраЛошадь"})},
+             {7, Ws({"котёнокМаленький кот"})}}));
         dir.Write("words.dic", test::MakeArchive(MethodLZH, W("Слова"),
             {{2, Ws({"еж"})}, {3, Ws({"кот(зверь),мяукает", "кат"})}, {4, Ws({"елкаДерево"})}}));
         dir.Write("user's.dic", W("Пользовательский словарь\r\nкотРыжий\r\nкто\r\n"));
     }
+    // The entries as stored (--raw), read as UTF-8 for the expectations.
     CliResult Run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"search", "--dir", dir.Dir()});
-        return RunCli(dir, args);
+        args.insert(args.begin(), {"search", "--raw", "--dir", dir.Dir()});
+        CliResult r = RunCli(dir, args);
+        r.out = test::U(r.out);
+        return r;
     }
     ScratchDir dir;
 };
@@ -118,19 +123,13 @@ TEST_F(SearchDirTest, SearchInDirectoryMatchesTheCatalogueSearch) {
     expectSame(dir.File("old.dic"), QueryKind::Mask, W("КОТ"));
 }
 
-TEST_F(SearchDirTest, CliMaskSearchPrintsUtf8AndExitsZero) {
-    const CliResult r = Run({"к?т"});
+TEST_F(SearchDirTest, CliPrintsWordTabAndSpacedDefinitionsOrRawEntries) {
+    const CliResult r = RunCli(dir, {"search", "--dir", dir.Dir(), "к?т"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, "кат\nкитМорской зверь\nкот(зверь),мяукает·Домашнее животное·Рыжий\n");
+    EXPECT_EQ(r.out, "кат\nкит\tМорской зверь\nкот\t(зверь) , мяукает · Домашнее животное · Рыжий\n");
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(Run({"К.Т"}).out, r.out);
-    EXPECT_EQ(Run({"к т"}).out, r.out);
-}
-
-TEST_F(SearchDirTest, CliRawWritesCp1251) {
-    const CliResult r = Run({"--raw", "СОМ"});
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, W("сомРыба") + "\n");
+    EXPECT_EQ(RunCli(dir, {"search", "--dir", dir.Dir(), "К.Т"}).out, r.out);
+    EXPECT_EQ(RunCli(dir, {"search", "--raw", "--dir", dir.Dir(), "СОМ"}).out, W("сомРыба") + "\n");
 }
 
 TEST_F(SearchDirTest, CliWordAnagramAndNothingFound) {
@@ -161,8 +160,9 @@ TEST_F(SearchDirTest, CliOptionsReachTheSearch) {
     EXPECT_EQ(Run({"--weight", "=", "42", "К?Т"}).out, "китМорской зверь\n");
     EXPECT_EQ(Run({"--weight", "=>", "43", "К?Т"}).out,
               "кот(зверь),мяукает·Домашнее животное·Рыжий\n");
-    // Definitions: the run «Рыба» in the definition of «щука».
-    EXPECT_EQ(Run({"--where", "definitions", "РЫБА"}).out, "щукаРыба хищная\n");
+    // Definitions: the run «Рыба» in the definitions of «сом» and «щука»,
+    // whatever the length of their words.
+    EXPECT_EQ(Run({"--where", "definitions", "РЫБА"}).out, "сомРыба\nщукаРыба хищная\n");
     EXPECT_EQ(Run({"--where", "words", "РЫБА"}).exitCode, 1);
     // Orders: heaviest first (сом 49), equal weights by descending codes (ток, кто, кот: 48).
     EXPECT_EQ(Run({"--sort", "weight", "--word", "  "}).out, "ёжЖивотное\nеж\n");
@@ -173,6 +173,51 @@ TEST_F(SearchDirTest, CliOptionsReachTheSearch) {
               "токЭлектричество\nсомРыба\nкто\nкот(зверь),мяукает·Домашнее животное·Рыжий\n"
               "китМорской зверь\nкат\n");
     EXPECT_EQ(Run({"--sort", "length", "--where", "both", "--no-yo-ye", "ЕЛКА"}).out, "елкаДерево\n");
+}
+
+// A three-letter clue inside the definition of a seven-letter word; an entry
+// that fits both ways is listed once.
+TEST_F(SearchDirTest, CliWhereAndPartChooseWhatTheMaskIsTestedAgainst) {
+    EXPECT_EQ(Run({"КОТ"}).out, "кот(зверь),мяукает·Домашнее животное·Рыжий\n");
+    EXPECT_EQ(Run({"--where", "definitions", "КОТ"}).out, "котёнокМаленький кот\n");
+    EXPECT_EQ(Run({"--where", "both", "КОТ"}).out,
+              "кот(зверь),мяукает·Домашнее животное·Рыжий\nкотёнокМаленький кот\n");
+    EXPECT_EQ(Run({"--where", "both", "КОТЁНОК"}).out, "котёнокМаленький кот\n");
+    // Parts of words, ё = е applying inside them as anywhere.
+    EXPECT_EQ(Run({"--part", "begin", "КОТ"}).out,
+              "кот(зверь),мяукает·Домашнее животное·Рыжий\nкотёнокМаленький кот\n");
+    EXPECT_EQ(Run({"--part", "end", "ОК"}).out, "котёнокМаленький кот\nтокЭлектричество\n");
+    EXPECT_EQ(Run({"--part", "any", "ТЕН"}).out, "котёнокМаленький кот\n");
+    EXPECT_EQ(Run({"--part", "any", "--no-yo-ye", "ТЕН"}).exitCode, 1);
+    // The weight filter weighs the whole word that fits: котёнок under ё = е
+    // is К12 О16 Т20 Е6 Н15 О16 К12 = 97.
+    EXPECT_EQ(Run({"--part", "begin", "--weight", "=", "97", "КОТ"}).out, "котёнокМаленький кот\n");
+    EXPECT_EQ(Run({"--part", "begin", "--weight", "=", "48", "КОТ"}).out,
+              "кот(зверь),мяукает·Домашнее животное·Рыжий\n");
+    EXPECT_EQ(Run({"--where", "definitions", "--part", "end", "КОЙ"}).out, "китМорской зверь\n");
+}
+
+// Text files of either encoding and any line ends: each distinct word once, in
+// alphabetical order, without definition.
+TEST(SearchCliTest, FileSearchReadsUtf8AndCp1251TextsInPieces) {
+    ScratchDir dir;
+    const std::string text = "Кот и кот,\rКОТ! кит-ка\xCC\x81т\r\nкотёнок\nкит";   // a stress mark in «ка́т»
+    dir.Write("bom.txt", std::string(Utf8ByteOrderMark) + text);
+    dir.Write("plain.txt", text);
+    dir.Write("old.txt", W("Кот и кот,\rКОТ! кит-кат\r\nкотёнок\nкит"));
+    // A long ASCII start: the encoding is known only from what follows it.
+    dir.Write("late.txt", std::string(200000, 'x') + " " + text);
+    for (const char* name : {"bom.txt", "plain.txt", "old.txt", "late.txt"}) {
+        SCOPED_TRACE(name);
+        const CliResult r = RunCli(dir, {"search", "--file", dir.File(name), "К?Т"});
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(r.out, "кат\nкит\nкот\n");
+        EXPECT_EQ(RunCli(dir, {"search", "--file", dir.File(name), "--part", "begin", "КОТ"}).out, "кот\nкотёнок\n");
+    }
+    const CliResult missing = RunCli(dir, {"search", "--file", dir.File("нет.txt"), "КОТ"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(missing.err, "Не могу прочитать файл " + dir.File("нет.txt") + "\n");
 }
 
 TEST_F(SearchDirTest, CliUnreadableDictionaryGoesToStderrAndTheSearchGoesOn) {

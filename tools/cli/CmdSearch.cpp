@@ -7,9 +7,12 @@
 #include "app/AppMessages.h"
 #include "app/Catalogue.h"
 #include "app/ProgramDirectory.h"
+#include "app/DefinitionText.h"
 #include "app/ResultOrder.h"
+#include "app/SearchChoices.h"
 #include "app/SearchRun.h"
 #include "engine/Convert.h"
+#include "engine/Cp1251Literal.h"
 #include "engine/Exception.h"
 #include "engine/Letters.h"
 #include "engine/Messages.h"
@@ -22,10 +25,12 @@ namespace vellumar::cli {
 namespace {
 
 constexpr const char* kName = "search";
+constexpr std::string_view kShownSeparator = Cp1251<" · ">;
 
 struct Options {
     QueryKind kind = QueryKind::Mask;
     std::string dir;
+    std::string file;   // a text file searched instead of the dictionaries
     SearchSettings settings;
     std::string sort = "alpha";
     bool raw = false;
@@ -74,11 +79,16 @@ std::string Parse(const std::vector<std::string>& args, Options& o) {
             o.settings.equivalences.tz_mz = false;
         } else if (a == "--where") {
             const std::string* v = value();
-            if (!v) return "--where needs words, definitions or both";
-            if (*v == "words") o.settings.mode = SearchMode::Words;
-            else if (*v == "definitions") o.settings.mode = SearchMode::Definitions;
-            else if (*v == "both") o.settings.mode = SearchMode::WordsAndDefinitions;
-            else return "--where must be words, definitions or both";
+            SearchPlace where;
+            if (!v || *v == "file" || !PlaceFromName(*v, where)) return "--where must be words, definitions or both";
+            o.settings.mode = ModeFor(where);
+        } else if (a == "--part") {
+            const std::string* v = value();
+            if (!v || !PartFromName(*v, o.settings.part)) return "--part must be whole, begin, end or any";
+        } else if (a == "--file") {
+            const std::string* v = value();
+            if (!v) return "--file needs a text file";
+            o.file = *v;
         } else if (a == "--sort") {
             const std::string* v = value();
             if (!v || (*v != "alpha" && *v != "length" && *v != "weight"))
@@ -91,6 +101,8 @@ std::string Parse(const std::vector<std::string>& args, Options& o) {
         }
     }
     if (!haveQuery) return "QUERY is missing";
+    if (!o.file.empty() && o.kind != QueryKind::Mask) return "--file searches for a mask, not with --anagram or --word";
+    if (!o.file.empty() && !o.dir.empty()) return "--file and --dir exclude each other";
     return {};
 }
 
@@ -116,6 +128,21 @@ std::string MaskFromTyped(const std::string& upper, std::string& error) {
     return MaskFromCells(cells);
 }
 
+// An entry as a reader wants it: the word, a tab, and its definitions spaced
+// as the definitions panel shows them (without the blank that spacing puts
+// before a leading bracket), joined by " · ".
+std::string Readable(const std::string& entry) {
+    std::string line(WordPart(entry));
+    const std::vector<ShownDefinition> definitions = ShownDefinitions(entry);
+    for (std::size_t i = 0; i < definitions.size(); ++i) {
+        std::string_view text = definitions[i].text;
+        while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+        line += i == 0 ? std::string_view("\t") : kShownSeparator;
+        line += text;
+    }
+    return line;
+}
+
 int RunSearchCommand(const std::vector<std::string>& args) {
     Options o;
     if (const std::string error = Parse(args, o); !error.empty()) return UsageError(kName, error);
@@ -130,15 +157,18 @@ int RunSearchCommand(const std::vector<std::string>& args) {
         if (!error.empty()) return UsageError(kName, error);
     }
 
-    SearchOutcome outcome = RunSearchInDirectory(o.dir.empty() ? ProgramDirectory() : o.dir, o.kind, text, o.settings);
+    SearchOutcome outcome = o.file.empty()
+                                ? RunSearchInDirectory(o.dir.empty() ? ProgramDirectory() : o.dir, o.kind, text, o.settings)
+                                : RunFileSearch(text, o.file, o.settings);
     if (outcome.status == SearchOutcome::Status::Rejected) return kExitUsage;
+    if (outcome.unreadableFile) return kExitFailure;
 
     if (o.sort == "length") SortByLength(outcome.entries);
     if (o.sort == "weight") SortByWeight(outcome.entries);
 
     std::string out;
     for (const std::string& entry : outcome.entries) {
-        out += o.raw ? entry : Cp1251ToUtf8(entry);
+        out += o.raw ? entry : Cp1251ToUtf8(Readable(entry));
         out += '\n';
     }
     WriteOut(out);
@@ -155,10 +185,16 @@ int RunSearchCommand(const std::vector<std::string>& args) {
 
 const CommandRegistration registration({
     kName,
-    "[--anagram | --word] [--dir DIR] [--weight OP N] [--no-yo-ye] [--no-y-i] [--no-tz-mz] "
-    "[--where words|definitions|both] [--sort alpha|length|weight] [--raw] QUERY",
+    "[--anagram | --word] [--dir DIR | --file FILE] [--where words|definitions|both] "
+    "[--part whole|begin|end|any] [--weight OP N] [--no-yo-ye] [--no-y-i] [--no-tz-mz] "
+    "[--sort alpha|length|weight] [--raw] QUERY",
     "Searches the dictionaries of DIR (default: the program's directory) for a mask "
-    "(blank, ? or . for an unknown letter), a word (--word) or an anagram (--anagram).",
+    "(blank, ? or . for an unknown letter), a word (--word) or an anagram (--anagram). "
+    "--where definitions finds the entries whose definition holds a word that fits the mask, "
+    "--where both either kind once. --part begin, end or any lets the mask stand for the start, "
+    "the end or any run of letters of a longer word. --file searches the words of a text file "
+    "(UTF-8 or cp1251) instead of the dictionaries. Each entry is printed as the word, a tab and "
+    "its definitions joined by \" · \"; --raw prints the entries as stored, in cp1251.",
     RunSearchCommand,
 });
 
