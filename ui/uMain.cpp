@@ -29,9 +29,11 @@
 
 #include "app/Notes.h"
 #include "app/ProgramDirectory.h"
+#include "app/SearchChoices.h"
 #include "app/Settings.h"
 #include "engine/Letters.h"
 #include "ui/ControlNames.h"
+#include "ui/HandlerFailure.h"
 #include "ui/LanguageFile.h"
 #include "ui/MaskGrid.h"
 #include "ui/Panel.h"
@@ -214,7 +216,6 @@ void TfmMain::CreateSearchPage() {
     rbWordEnd = Place(Register(new QRadioButton(QStringLiteral("Только конец слова"), gbMask), "rbWordEnd"), 10, 66);
     rbWordAny = Place(Register(new QRadioButton(QStringLiteral("Любая часть слова"), gbMask), "rbWordAny"), 10, 89);
     rbWordOnly->setChecked(true);
-    for (QRadioButton* r : {rbWordBegin, rbWordEnd, rbWordAny}) r->setEnabled(false);
 
     gbWhere = Place(Register(new QGroupBox(QStringLiteral(" Где искать "), Tab1), "gbWhere"), 240, 152, 256, 118);
     rbW = Place(Register(new QRadioButton(QStringLiteral("Только в словах"), gbWhere), "rbW"), 10, 20);
@@ -224,7 +225,7 @@ void TfmMain::CreateSearchPage() {
     cbFile = Place(Register(MakeHistoryBox(gbWhere), "cbFile"), 90, 87, 130, 22);
     btFile = Place(Register(new QPushButton(QStringLiteral("..."), gbWhere), "btFile"), 224, 87, 24, 22);
     rbW->setChecked(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{rbD, rbWD, rbF, cbFile, btFile}) w->setEnabled(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{cbFile, btFile}) w->setEnabled(false);
 
     CreatePositionLabels();
 }
@@ -340,6 +341,7 @@ void TfmMain::FormCreate() {
     mmWhatsNew->setText(mmWhatsNew->text() + QLatin1String(Version));
     ApplicationTitle() = windowTitle();
     mNotes->setPlainText(FromCp1251(LoadNotes()));
+    ShowSearchChoices(ReadSearchChoices());
     // Which of the labels (made with the page) show, and the first position label bold.
     ShowMaskColumns();
     BoldPos = 0;
@@ -436,6 +438,11 @@ bool TfmMain::eventFilter(QObject* watched, QEvent* event) {
 
 void TfmMain::closeEvent(QCloseEvent* event) {
     SaveNotes(ToCrLf(ToCp1251(mNotes->toPlainText())));
+    try {
+        WriteSearchChoices(SearchChoicesShown());
+    } catch (const std::exception& e) {
+        ShowFailure(this, e);
+    }
     QMainWindow::closeEvent(event);
 }
 

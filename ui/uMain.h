@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/Catalogue.h"
+#include "engine/Match.h"
 
 class QAction;
 class QCheckBox;
@@ -28,6 +29,10 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QTimer;
+
+namespace vellumar {
+struct SearchChoices;
+}
 
 namespace vellumar::ui {
 
@@ -145,6 +150,11 @@ public:
     // The catalogue as the menu holds it now: captions, paths, check marks.
     DictionaryCatalogue Catalogue() const;
 
+    // The choices of gbWhere and gbMask (and the file named in cbFile) as the
+    // page shows them, and the page made to show them.
+    SearchChoices SearchChoicesShown() const;
+    void ShowSearchChoices(const SearchChoices& choices);
+
     // The face names of the grid's and the result list's fonts.
     QString GridFontFace() const;
     void SetGridFontFace(const QString& face);
@@ -240,6 +250,15 @@ private:
     // The button that Enter presses now: the one a focused combo box made
     // default, else btRun; only an enabled, visible button is pressed.
     QPushButton* DefaultButton() const;
+
+    // The search whose results the list holds, for the definitions panel to
+    // show which words of a definition fit.
+    struct LastSearch {
+        std::string mask;
+        SearchSettings settings;
+        bool inDefinitions = false;
+    };
+    LastSearch lastSearch_;
 
     std::vector<QObject*> components_;
     DictionaryCatalogue catalogue_;   // as scanned at start; the marks live in the menu

@@ -9,10 +9,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextCharFormat>
+#include <QTextCursor>
 
 #include <algorithm>
 #include <initializer_list>
 
+#include "app/DefinitionText.h"
 #include "app/UserDictionary.h"
 #include "engine/Letters.h"
 #include "ui/BusyCursor.h"
@@ -115,23 +118,30 @@ void TfmMain::RefreshResultsPage() {
 void TfmMain::ShowDefinitions(const std::string& entry) {
     L3->setText(QStringLiteral("Новое определение к слову \"%1\"").arg(FromCp1251(WordPart(entry))));
     mDescr->clear();
-    const std::string spaced = SpaceDefinition(DefinitionPart(entry));
-    if (spaced.empty()) {
+    const std::vector<ShownDefinition> definitions = ShownDefinitions(entry);
+    if (definitions.empty()) {
         mDescr->setPlainText(QStringLiteral("Без определения"));
         return;
     }
-    QStringList lines;
-    std::string_view rest = spaced;
-    int n = 0;
-    for (std::size_t cut; (cut = rest.find(DefinitionSeparator)) != std::string_view::npos;) {
-        ++n;
-        const std::string_view piece = rest.substr(0, cut);
-        rest.remove_prefix(cut + 1);
-        // A piece shorter than two characters shows nothing but keeps its number.
-        if (piece.size() >= 2) lines << QStringLiteral("%1) %2").arg(n).arg(FromCp1251(piece));
+    // After a search in definitions, the words that fit the mask show why the
+    // entry was found.
+    const bool markFits = lastSearch_.inDefinitions;
+    QTextCursor cursor(mDescr->document());
+    QTextCharFormat plain, bold;
+    bold.setFontWeight(QFont::Bold);
+    for (const ShownDefinition& d : definitions) {
+        if (d.number != definitions.front().number) cursor.insertBlock();
+        cursor.insertText(QStringLiteral("%1) ").arg(d.number), plain);
+        std::size_t at = 0;
+        if (markFits)
+            for (const TextRun& run : FittingRuns(lastSearch_.mask, d.text, lastSearch_.settings)) {
+                cursor.insertText(FromCp1251(std::string_view(d.text).substr(at, run.offset - at)), plain);
+                cursor.insertText(FromCp1251(std::string_view(d.text).substr(run.offset, run.length)), bold);
+                at = run.offset + run.length;
+            }
+        cursor.insertText(FromCp1251(std::string_view(d.text).substr(at)), plain);
     }
-    lines << QStringLiteral("%1) %2").arg(n + 1).arg(FromCp1251(rest));
-    mDescr->setPlainText(lines.join(QLatin1Char('\n')));
+    mDescr->moveCursor(QTextCursor::Start);
 }
 
 // A change of the selected entry; run with no sender by RefreshResultsPage,

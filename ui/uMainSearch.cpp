@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListView>
@@ -16,6 +17,7 @@
 #include <algorithm>
 
 #include "app/AppMessages.h"
+#include "app/SearchChoices.h"
 #include "app/SearchRun.h"
 #include "engine/Letters.h"
 #include "ui/BusyCursor.h"
@@ -54,10 +56,10 @@ private:
 };
 
 SearchSettings ControlSettings(const TfmMain& w) {
+    const SearchChoices choices = w.SearchChoicesShown();
     SearchSettings s;
-    s.mode = w.rbD->isChecked()    ? SearchMode::Definitions
-             : w.rbWD->isChecked() ? SearchMode::WordsAndDefinitions
-                                   : SearchMode::Words;
+    s.mode = ModeFor(choices.where);
+    s.part = choices.part;
     s.weight.enabled = w.cMass->isChecked();
     s.weight.comparison = ToCp1251(w.cbMass->currentText());
     s.weight.value = ToCp1251(w.edMass->text());
@@ -111,16 +113,32 @@ void TfmMain::btRunClick() {
             if (!FindInvalidQueryByte(kind, upper)) AddToHistory(queryBox, FromCp1251(upper));
         }
 
-        const DictionaryCatalogue catalogue = Catalogue();
-        const auto checked = static_cast<int>(
-            std::count_if(catalogue.begin(), catalogue.end(), [](const DictionaryEntry& e) { return e.checked; }));
-        Gag->setRange(0, std::max(checked, 1));   // a range of 0..0 would show the busy animation
-        Gag->setValue(0);
-        const SearchProgress progress = [this](std::size_t done, std::size_t) {
-            Gag->setValue(static_cast<int>(done));
-            Gag->repaint();
-        };
-        SearchOutcome outcome = RunSearch(catalogue, kind, text, ControlSettings(*this), progress);
+        const SearchSettings settings = ControlSettings(*this);
+        const bool inFile = kind == QueryKind::Mask && rbF->isChecked();
+        SearchOutcome outcome;
+        if (inFile) {
+            const QString file = cbFile->currentText();
+            AddToHistory(cbFile, file);
+            Gag->setRange(0, 1);
+            Gag->setValue(0);
+            outcome = RunFileSearch(text, QFile::encodeName(file).toStdString(), settings);
+            // The message said it all; the list stays empty and the page as it was.
+            if (outcome.unreadableFile) return;
+            Gag->setValue(1);
+        } else {
+            const DictionaryCatalogue catalogue = Catalogue();
+            const auto checked = static_cast<int>(std::count_if(catalogue.begin(), catalogue.end(),
+                                                                [](const DictionaryEntry& e) { return e.checked; }));
+            Gag->setRange(0, std::max(checked, 1));   // a range of 0..0 would show the busy animation
+            Gag->setValue(0);
+            const SearchProgress progress = [this](std::size_t done, std::size_t) {
+                Gag->setValue(static_cast<int>(done));
+                Gag->repaint();
+            };
+            outcome = RunSearch(catalogue, kind, text, settings, progress);
+        }
+        lastSearch_ = {outcome.query, settings,
+                       kind == QueryKind::Mask && !inFile && settings.mode != SearchMode::Words};
 
         switch (outcome.status) {
             case SearchOutcome::Status::Rejected:
@@ -150,6 +168,37 @@ void TfmMain::btRunClick() {
         // The weight filter's value that is no whole number ends up here.
         ShowFailure(this, e);
     }
+}
+
+SearchChoices TfmMain::SearchChoicesShown() const {
+    SearchChoices c;
+    c.where = rbF->isChecked()    ? SearchPlace::File
+              : rbD->isChecked()  ? SearchPlace::Definitions
+              : rbWD->isChecked() ? SearchPlace::WordsAndDefinitions
+                                  : SearchPlace::Words;
+    c.part = rbWordBegin->isChecked() ? MaskPart::Begin
+             : rbWordEnd->isChecked() ? MaskPart::End
+             : rbWordAny->isChecked() ? MaskPart::Any
+                                      : MaskPart::Whole;
+    c.file = ToCp1251(cbFile->currentText());
+    return c;
+}
+
+void TfmMain::ShowSearchChoices(const SearchChoices& c) {
+    const std::pair<SearchPlace, QRadioButton*> places[] = {{SearchPlace::Words, rbW},
+                                                            {SearchPlace::Definitions, rbD},
+                                                            {SearchPlace::WordsAndDefinitions, rbWD},
+                                                            {SearchPlace::File, rbF}};
+    for (const auto& [place, button] : places)
+        if (place == c.where) button->setChecked(true);
+    const std::pair<MaskPart, QRadioButton*> parts[] = {{MaskPart::Whole, rbWordOnly},
+                                                        {MaskPart::Begin, rbWordBegin},
+                                                        {MaskPart::End, rbWordEnd},
+                                                        {MaskPart::Any, rbWordAny}};
+    for (const auto& [part, button] : parts)
+        if (part == c.part) button->setChecked(true);
+    cbFile->setEditText(FromCp1251(c.file));
+    rbFClick();
 }
 
 void TfmMain::cbAnagChange() { btFindAnag->setEnabled(!cbAnag->currentText().isEmpty()); }
