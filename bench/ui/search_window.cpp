@@ -1,5 +1,6 @@
 // The search from the main window with the bundled dictionaries, offscreen:
-// from the press of a button to the results page filled and painted. Also
+// from the press of a button to the results page filled and painted, in
+// words, in definitions and for any part of a word. Also
 // the length and weight orders and a keep filter over the all-blank
 // seven-letter result (every seven-letter word).
 
@@ -10,12 +11,14 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "app/MemberCache.h"
 #include "app/ProgramDirectory.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Messages.h"
@@ -98,12 +101,14 @@ void Report(benchmark::State& state, Window& win, long paintsBefore) {
                                                   benchmark::Counter::kAvgIterations);
 }
 
-// Presses `button` on `page` once a round, the page shown before.
-void PressOnPage(benchmark::State& state, QWidget* page, QWidget* button) {
+// Presses `button` on `page` once a round, the page shown before; `cold`
+// drops the expanded members the window keeps before each press.
+void PressOnPage(benchmark::State& state, QWidget* page, QWidget* button, bool cold = false) {
     Window& win = TheWindow();
     const long paints = win.counter.paints;
     for (auto _ : state) {
         state.PauseTiming();
+        if (cold) MemberCache().Clear();
         win.Show(page);
         state.ResumeTiming();
         Press(button);
@@ -112,13 +117,29 @@ void PressOnPage(benchmark::State& state, QWidget* page, QWidget* button) {
     Report(state, win, paints);
 }
 
-void GridSearch(benchmark::State& state, std::string_view mask) {
+// A grid search with `where` and `part` chosen on the page, as a user clicks them.
+void GridSearch(benchmark::State& state, std::string_view mask, QRadioButton* where = nullptr,
+                QRadioButton* part = nullptr, bool cold = false) {
+    TfmMain& w = TheWindow().w();
     TheWindow().SetMask(mask);
-    PressOnPage(state, TheWindow().w().Tab1, TheWindow().w().btRun);
+    w.PageControl->setCurrentWidget(w.Tab1);
+    Press(where ? where : w.rbW);
+    Press(part ? part : w.rbWordOnly);
+    PressOnPage(state, w.Tab1, w.btRun, cold);
+    Press(w.rbW);
+    Press(w.rbWordOnly);
 }
 
 void BM_FiveLetterMaskTwoKnown(benchmark::State& state) { GridSearch(state, Cp1251<"К  Т ">); }
 void BM_SevenBlankMask(benchmark::State& state) { GridSearch(state, "       "); }
+// Every member of both dictionaries read: the first press expands them, the
+// next ones find them kept (cold:0).
+void BM_DefinitionsFiveLetterMask(benchmark::State& state) {
+    GridSearch(state, Cp1251<"К  Т ">, TheWindow().w().rbD, nullptr, state.range(0) != 0);
+}
+void BM_AnyPartThreeLetterMask(benchmark::State& state) {
+    GridSearch(state, Cp1251<"К Т">, nullptr, TheWindow().w().rbWordAny, state.range(0) != 0);
+}
 
 void BM_EightLetterAnagram(benchmark::State& state) {
     TfmMain& w = TheWindow().w();
@@ -159,6 +180,8 @@ void BM_KeepFilterSevenLetterWords(benchmark::State& state) {
 
 BENCHMARK(BM_FiveLetterMaskTwoKnown)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SevenBlankMask)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DefinitionsFiveLetterMask)->ArgName("cold")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_AnyPartThreeLetterMask)->ArgName("cold")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_EightLetterAnagram)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LengthSortSevenLetterWords)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WeightSortSevenLetterWords)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -163,7 +163,6 @@ TEST_F(QueryRun, WeightFilterAppliesToTheWordLookupButNotToAnagrams) {
 }
 
 TEST_F(QueryRun, TheFileChoiceFollowsItsRadioButtonAndTheDialog) {
-    w().rbF->setEnabled(true);   // nothing in the window enables it
     QTest::mouseClick(w().rbF, Qt::LeftButton);
     seams.seen.fileAnswer = QStringLiteral("/tmp/words.txt");
     QTest::mouseClick(w().btFile, Qt::LeftButton);
