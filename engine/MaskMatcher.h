@@ -42,12 +42,25 @@ public:
     };
     std::optional<LineKey> KeyForLines() const;
 
+    // For a look over a whole text for the runs that may fit: the position of
+    // the mask's rarest known letter and the bytes that fit there.
+    std::optional<LineKey> KeyForRuns() const;
+
+    // A first look for a run of a definition in `text` placed at `start`,
+    // which any such run that fits there passes: the mask's letters fit the
+    // bytes from `start`, all of them Russian letters; for a whole word or its
+    // start the run starts there, and for a whole word or its end it ends
+    // after them, unless the definition limit may cut it there.
+    bool MayFitRunAt(std::string_view text, std::size_t start) const;
+
     // Calls `fit(run)` for each run of Russian letters in `text` that fits, in
     // order, while `fit` returns true; returns whether any run fitted.
     template <typename Fit>
     bool ForEachFittingRun(std::string_view text, Fit fit) const;
 
 private:
+    // The bytes that fit the mask's letter at `position` (at most four).
+    std::optional<LineKey> KeyAt(std::size_t position) const;
     // The letter test alone, for a word as long as the mask.
     bool LettersFit(std::string_view word) const;
     // The letter test at the places of a word of at least the mask's length

@@ -1,6 +1,7 @@
 #include "engine/Match.h"
 
 #include "engine/Convert.h"
+#include "engine/Cp1251Literal.h"
 #include "engine/MaskMatcher.h"
 
 namespace vellumar {
@@ -20,17 +21,67 @@ MaskMatcher::MaskMatcher(std::string_view mask, const SearchSettings& settings)
     }
 }
 
-std::optional<MaskMatcher::LineKey> MaskMatcher::KeyForLines() const {
-    if (keyPosition_ == kNoKey) return std::nullopt;
+std::optional<MaskMatcher::LineKey> MaskMatcher::KeyAt(std::size_t position) const {
+    const std::uint8_t m = fold_[Byte(mask_[position])];
     LineKey key;
-    key.position = keyPosition_;
+    key.position = position;
     for (int b = 0; b < 256; ++b) {
-        if (!keyAccepts_[b]) continue;
+        if (kTables.upper[fold_[b]] != m) continue;
         if (key.count == key.bytes.size()) return std::nullopt;
         key.bytes[key.count++] = static_cast<char>(b);
     }
     if (key.count == 0) return std::nullopt;
     return key;
+}
+
+std::optional<MaskMatcher::LineKey> MaskMatcher::KeyForLines() const {
+    if (keyPosition_ == kNoKey) return std::nullopt;
+    return KeyAt(keyPosition_);
+}
+
+std::optional<MaskMatcher::LineKey> MaskMatcher::KeyForRuns() const {
+    // Russian letters from the rarest in running text to the most common.
+    static constexpr std::string_view kRarestFirst = Cp1251<"ЪЁФЭЩЦЮШЖХЙЧЬЫБГЗЯУПДМКВЛРСТНИАЕО">;
+    std::size_t best = kNoKey, bestRank = kRarestFirst.size();
+    for (std::size_t i = 0; i < mask_.size(); ++i) {
+        const char m = static_cast<char>(fold_[Byte(mask_[i])]);
+        const std::size_t rank = kRarestFirst.find(m);
+        if (rank < bestRank) best = i, bestRank = rank;
+    }
+    if (best == kNoKey) return std::nullopt;
+    return KeyAt(best);
+}
+
+bool MaskMatcher::MayFitRunAt(std::string_view text, std::size_t start) const {
+    const std::size_t n = mask_.size();
+    if (start > text.size() || text.size() - start < n) return false;
+    // For a whole word or its start the run starts here: after a byte that is
+    // no letter, or where a definition in dictionary form starts with a
+    // capital right after its word.
+    if ((part_ == MaskPart::Whole || part_ == MaskPart::Begin) && start > 0) {
+        const std::uint8_t before = Byte(text[start - 1]);
+        if (letters::IsRussianByte(before) &&
+            !(letters::IsLowerRussianByte(before) && letters::IsUpperRussianByte(Byte(text[start]))))
+            return false;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::uint8_t b = Byte(text[start + i]);
+        if (!letters::IsRussianByte(b)) return false;
+        const std::uint8_t m = fold_[Byte(mask_[i])];
+        if (m != ' ' && m != kTables.upper[fold_[b]]) return false;
+    }
+    const std::size_t end = start + n;
+    const bool mustEndHere = part_ == MaskPart::Whole || part_ == MaskPart::End;
+    if (!mustEndHere || end == text.size() || !letters::IsRussianByte(Byte(text[end]))) return true;
+    // DefinitionPart cuts a definition after MaxDefinitionLength bytes, which
+    // may end a run early; normalising only ever removes bytes, so that can
+    // happen only that far or farther from the start of the line.
+    for (std::size_t back = 1; back <= MaxDefinitionLength; ++back) {
+        if (back > end) return false;
+        const char c = text[end - back];
+        if (c == '\r' || c == '\n') return false;
+    }
+    return true;
 }
 
 bool MaskMatcher::LettersFit(std::string_view word) const {

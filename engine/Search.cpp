@@ -29,6 +29,14 @@ public:
         return mask_.KeyForLines();
     }
 
+    // The key of a search in definitions alone, where only lines with a run
+    // that may fit can hit.
+    std::optional<MaskMatcher::LineKey> RunKey() const {
+        if (anagram_ || inWords_) return std::nullopt;
+        return mask_.KeyForRuns();
+    }
+    bool MayFitRunAt(std::string_view text, std::size_t start) const { return mask_.MayFitRunAt(text, start); }
+
     void Line(std::string_view line) {
         if (line.empty()) return;
         // Normalising leaves the word of a line alone unless the line starts
@@ -93,7 +101,12 @@ void SearchDictionaryText(std::string_view maskOrQuery, bool anagram, std::strin
                           const SearchSettings& s, const HitSink& sink) {
     DictionaryPass pass(maskOrQuery, anagram, s, sink);
     const auto line = [&pass](std::string_view l) { pass.Line(l); };
-    if (const auto key = pass.LineKey())
+    if (const auto key = pass.RunKey()) {
+        const auto mayFit = [&](std::size_t at) {
+            return at >= key->position && pass.MayFitRunAt(text, at - key->position);
+        };
+        ForEachLineWithKeyByte(text, key->bytes.data(), key->count, mayFit, line);
+    } else if (const auto key = pass.LineKey())
         ForEachLineWithKey(text, key->position, key->bytes.data(), key->count, line);
     else
         ForEachNonEmptyTextLine(text, line);

@@ -228,6 +228,36 @@ void ForEachLineWithKey(std::string_view text, std::size_t keyPosition, const ch
     if (!rest.empty()) ForEachNonEmptyTextLine(rest, use);
 }
 
+// Calls `use(line)` once for each non-empty line of `text` (as ForEachNonEmptyTextLine
+// finds them) that holds a byte of the key's set at which `mayFit(at)` holds,
+// `at` being its offset in `text`. Most lines of a long text hold no such
+// byte, and those are passed over 64 bytes at a time. `keyBytes` holds the
+// key's `keyCount` bytes (one to four), none of them a line break.
+template <typename MayFit, typename Use>
+void ForEachLineWithKeyByte(std::string_view text, const char* keyBytes, std::size_t keyCount, MayFit mayFit,
+                            Use use) {
+    text = UpToZero(text);
+    const char* const p = text.data();
+    const std::size_t n = text.size();
+    std::size_t done = 0;   // lines before this offset have been handed out or passed over
+    const auto candidate = [&](std::size_t at) {
+        if (at < done || !mayFit(at)) return;
+        std::size_t from = at;
+        while (from > 0 && p[from - 1] != '\r' && p[from - 1] != '\n') --from;
+        const std::size_t to = static_cast<std::size_t>(detail::FindLineBreak(p + at, p + n) - p);
+        use(text.substr(from, to - from));
+        done = to;
+    };
+    const detail::ByteSetFinder key(keyBytes, keyCount);
+    std::size_t base = 0;
+    for (; n - base >= 64; base += 64)
+        for (std::uint64_t hits = key.Bits64(p + base); hits != 0; hits &= hits - 1)
+            candidate(base + static_cast<std::size_t>(__builtin_ctzll(hits)));
+    for (; base < n; ++base)
+        for (std::size_t j = 0; j < keyCount; ++j)
+            if (p[base] == keyBytes[j]) candidate(base);
+}
+
 // The lines of `text` as ForEachTextLine finds them.
 std::vector<std::string> SplitTextLines(std::string_view text);
 

@@ -106,6 +106,21 @@ TEST(SearchDictionaryText, SameHitsAsTheDefinitionOnRandomTexts) {
     EXPECT_GT(totalHits, 500u);   // the texts really exercise the hit paths
 }
 
+// The definition limit cuts «котёнок» after «кот», which then fits a whole
+// word, however long the line was before it; a run that goes on under the
+// limit does not fit.
+TEST(SearchDictionaryText, TheDefinitionLimitCanEndARun) {
+    SearchSettings s;
+    s.mode = SearchMode::Definitions;
+    const std::string kotyonok = "\xEA\xEE\xF2\xB8\xED\xEE\xEA";
+    for (std::size_t pad : {1020u, 1019u, 2000u}) {
+        const std::string text = "\xF1\xEB\xEE\xED" + std::string(pad, 'x') + " " + kotyonok + "\r\n";
+        SCOPED_TRACE(pad);
+        EXPECT_EQ(OverText("\xCA\xCE\xD2", false, text, s), Reference("\xCA\xCE\xD2", false, text, s));
+        EXPECT_EQ(OverText("\xCA\xCE\xD2", false, text, s).size(), pad == 1020u ? 1u : 0u);
+    }
+}
+
 TEST(SearchDictionaryText, BadWeightValueFailsOnlyAtAWordThatPassesTheLetters) {
     SearchSettings s;
     s.weight.enabled = true;
