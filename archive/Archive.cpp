@@ -13,10 +13,7 @@
 
 namespace vellumar {
 
-namespace {
-
-// Member names compare with only the ASCII letters folded.
-bool SameName(std::string_view a, std::string_view b) {
+bool SameMemberName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         unsigned char x = static_cast<unsigned char>(a[i]);
@@ -27,6 +24,8 @@ bool SameName(std::string_view a, std::string_view b) {
     }
     return true;
 }
+
+namespace {
 
 // The identifier as message text: bytes outside printable ASCII become '?', so
 // the message stays valid UTF-8 whatever the file holds.
@@ -166,7 +165,7 @@ void TArchive::ExpandMember(TStream& file, TStream& target, const std::string& m
     std::int64_t sum = 0;
     ForEachMember(file, [&](const MemberHeader& member, const std::string& name, std::int64_t) {
         if (sum >= archiveHeader.totalSize) return false;
-        if (SameName(name, memberName)) expander.Expand(member);
+        if (SameMemberName(name, memberName)) expander.Expand(member);
         sum += member.originalSize;
         return true;
     });

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vellumar {
@@ -41,6 +42,9 @@ struct ArchiveListing {
 
 // Far above any real dictionary member; bounds what a damaged file can make us allocate.
 inline constexpr std::int64_t DefaultMaxExpandedSize = std::int64_t{256} << 20;
+
+// Member names compare with only the ASCII letters folded.
+bool SameMemberName(std::string_view a, std::string_view b);
 
 class TArchive {
 public:

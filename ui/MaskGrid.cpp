@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 #include "ui/QtText.h"
 
 namespace vellumar::ui {
@@ -32,6 +34,48 @@ int MaskGrid::ColumnAt(QPoint point) const {
 }
 
 bool MaskGrid::ShowsFocusedCell() const { return window()->focusWidget() == this; }
+
+void MaskGrid::StateChanged() {
+    AnnounceChanges();
+    update();
+}
+
+// The table's columns are the word's letters: a longer or shorter word adds or
+// removes columns at the end; a cell whose letter changed is renamed; the
+// selection (and, with the focus, the focus) follows the current cell.
+void MaskGrid::AnnounceChanges() {
+    if (!QAccessible::isActive()) {   // nobody listens: keep typing cheap
+        announced_ = state_;
+        return;
+    }
+    const int was = announced_.Length(), now = state_.Length();
+    if (now != was) {
+        QAccessibleTableModelChangeEvent change(this, now > was ? QAccessibleTableModelChangeEvent::ColumnsInserted
+                                                                : QAccessibleTableModelChangeEvent::ColumnsRemoved);
+        change.setFirstRow(0);
+        change.setLastRow(0);
+        change.setFirstColumn(std::min(was, now));
+        change.setLastColumn(std::max(was, now) - 1);
+        QAccessible::updateAccessibility(&change);
+    }
+    // "" (never written) and " " both read as an empty name.
+    const auto named = [](const std::string& cell) { return cell.find_first_not_of(' ') != std::string::npos; };
+    for (int c = 0; c < std::min(was, now); ++c)
+        if (announced_.Cell(c) != state_.Cell(c) && (named(announced_.Cell(c)) || named(state_.Cell(c))))
+            AnnounceCell(c, QAccessible::NameChanged);
+    if (state_.Col() != announced_.Col()) {
+        AnnounceCell(state_.Col(), QAccessible::Selection);
+        if (hasFocus()) AnnounceCell(state_.Col(), QAccessible::Focus);
+    }
+    announced_ = state_;
+}
+
+void MaskGrid::AnnounceCell(int column, QAccessible::Event type) {
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent event(this, type);
+    event.setChild(column);
+    QAccessible::updateAccessibility(&event);
+}
 
 // The letters' font is as high as three quarters of the grid, measured as the
 // whole character cell (ascent and descent), the way the cell's text height is
@@ -89,7 +133,7 @@ void MaskGrid::keyPressEvent(QKeyEvent* event) {
     // menus' and the window's.
     const QString text = event->text();
     if (!text.isEmpty() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) Q_EMIT keyPress(text);
-    update();
+    StateChanged();
 }
 
 void MaskGrid::keyReleaseEvent(QKeyEvent* event) {
@@ -100,10 +144,14 @@ void MaskGrid::keyReleaseEvent(QKeyEvent* event) {
 void MaskGrid::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     Q_EMIT mouseDown(event->button(), event->position().toPoint());
-    update();
+    StateChanged();
 }
 
-void MaskGrid::focusInEvent(QFocusEvent*) { update(); }
+// Assistive technology hears of the grid's focus, then of the cell inside it.
+void MaskGrid::focusInEvent(QFocusEvent*) {
+    AnnounceCell(state_.Col(), QAccessible::Focus);
+    update();
+}
 void MaskGrid::focusOutEvent(QFocusEvent*) { update(); }
 
 }  // namespace vellumar::ui

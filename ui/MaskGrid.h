@@ -4,6 +4,7 @@
 // Home, End; Tab moves the focus on) and hands everything else to the main
 // window's handlers through its signals; Enter is left to the window.
 
+#include <QAccessible>
 #include <QFont>
 #include <QWidget>
 
@@ -35,6 +36,11 @@ public:
     // window's focused control.
     bool ShowsFocusedCell() const;
 
+    // Call after changing State() from outside: repaints the grid and tells
+    // assistive technology which cells, which length and which current cell
+    // changed since the last call.
+    void StateChanged();
+
 Q_SIGNALS:
     // A key went down; a handler may change `*key` (0 swallows it) before the
     // grid's own navigation sees it.
@@ -55,8 +61,11 @@ protected:
 private:
     void DrawCell(QPainter& painter, int column, bool focused);
     void UpdateLetterFont();
+    void AnnounceChanges();
+    void AnnounceCell(int column, QAccessible::Event type);
 
     MaskGridState state_;
+    MaskGridState announced_;   // the state assistive technology was last told of
     QString face_;
     QFont letterFont_;
     int letterFontFor_ = -1;   // the grid height letterFont_ was made for

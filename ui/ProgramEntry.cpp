@@ -6,6 +6,7 @@
 #include <QIcon>
 
 #include "ui/Forms.h"
+#include "ui/MaskGridAccessible.h"
 #include "ui/Services.h"
 #include "ui/uMain.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     font.setPixelSize(12);
     QApplication::setFont(font);
 
+    vellumar::ui::InstallAccessibleInterfaces();
     vellumar::ui::CreateForms();
     vellumar::ui::RouteCoreMessagesTo(vellumar::ui::fmMain);
     vellumar::ui::fmMain->show();

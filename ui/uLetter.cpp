@@ -211,7 +211,7 @@ void TfmLetters::ChooseLetter() {
     const int column = main_->Grid->State().Col();
     main_->Grid->State().SetCell(column, cell == CloseCell ? std::string(" ") : sgLetters->Cell(cell));
     main_->RefreshMaskWeights();
-    main_->Grid->update();
+    main_->Grid->StateChanged();
     hide();
 }
 

@@ -141,7 +141,7 @@ void TfmMain::Timer1Timer() {
     Grid->State().Lengthen();
     ShowMaskColumns();
     RefreshMaskWeights();
-    Grid->update();
+    Grid->StateChanged();
 }
 
 void TfmMain::Timer2Timer() {
@@ -149,13 +149,13 @@ void TfmMain::Timer2Timer() {
     Grid->State().Shorten();
     ShowMaskColumns();
     RecalcMaskWeight();   // the dropped letter no longer counts
-    Grid->update();
+    Grid->StateChanged();
 }
 
 void TfmMain::btClearClick() {
     Grid->State().Clear();
     RefreshMaskWeights();
-    Grid->update();
+    Grid->StateChanged();
 }
 
 void TfmMain::cMassClick() {

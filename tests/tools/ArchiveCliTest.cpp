@@ -46,6 +46,7 @@ TEST(ArchiveCli, ExtractWritesTheBytesUnchanged) {
                          .Add(Member("0.dic", MethodNON, kBinary, kBinary))
                          .Add(Member("5.DIC", MethodLZH, kLzhStored, "abcabcabcabcabcabc"))
                          .Add(Member("5.dic", MethodRLE, Bytes({'z', 0x94, 0x03}), "zzz"))
+                         .Add(Member("7.dic", MethodNON, "", ""))
                          .Build());
     CliRun r = RunCli("extract " + archive.Path() + " 0.dic");
     EXPECT_EQ(r.status, 0);
@@ -53,9 +54,13 @@ TEST(ArchiveCli, ExtractWritesTheBytesUnchanged) {
     EXPECT_EQ(r.err, "");
     r = RunCli("extract " + archive.Path() + " 5.dic");
     EXPECT_EQ(r.out, "abcabcabcabcabcabczzz");
-    r = RunCli("extract " + archive.Path() + " 9.dic");
+    r = RunCli("extract " + archive.Path() + " 7.dic");   // empty, but there
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "");
+    r = RunCli("extract " + archive.Path() + " 9.dic");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "vellumar-cli: " + archive.Path() + ": no member 9.dic\n");
 }
 
 TEST(ArchiveCli, ExtractFailureLeavesStdoutEmpty) {

@@ -248,5 +248,16 @@ TEST(SearchCliTest, EmptyDirectoryHasNoDictionaries) {
     EXPECT_EQ(r.err, "Словари не найдены\nНе удалось найти подходящих слов\nПопробуйте изменить запрос\n");
 }
 
+TEST(SearchCliTest, ADirThatIsNoFolderIsRefused) {
+    ScratchDir dir;
+    dir.Write("a.dic", W("Словарь\r\nкот\r\n"));
+    for (const std::string& path : {dir.File("missing"), dir.File("a.dic")}) {
+        const CliResult r = RunCli(dir, {"search", "--dir", path, "КОТ"});
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "vellumar-cli: " + path + ": no such folder\n");
+    }
+}
+
 }  // namespace
 }  // namespace vellumar

@@ -88,12 +88,16 @@ TEST(StatsCliTest, PrintsTheWindowsLabels) {
     EXPECT_EQ(r.out, expected);
 }
 
-TEST(StatsCliTest, NoDictionariesAndUsage) {
+TEST(StatsCliTest, NoDictionariesNoFolderAndUsage) {
     ScratchDir dir;
     const CliResult none = RunCli(dir, {"stats", "--dir", dir.Dir()});
     EXPECT_EQ(none.exitCode, 1);
     EXPECT_EQ(none.out, "Словари не найдены\n");
     EXPECT_EQ(RunCli(dir, {"stats", "extra"}).exitCode, 2);
+    const CliResult missing = RunCli(dir, {"stats", "--dir", dir.File("missing")});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(missing.err, "vellumar-cli: " + dir.File("missing") + ": no such folder\n");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -166,6 +167,41 @@ TEST_F(MaskGridTest, TheCurrentCellIsWhiteOnBlueWhileTheGridHasTheFocus) {
     EXPECT_GE(ink.height(), 10);
     w().btClear->setFocus();
     EXPECT_EQ(grid()->grab().toImage().pixel(second.topLeft()), white);
+}
+
+// What a screen reader finds: a table of one row named "Grid", a cell per
+// letter named by it, the current cell selected, and focused with the grid.
+TEST_F(MaskGridTest, AssistiveTechnologyReadsTheGridAsATableOfLetters) {
+    QTest::keyClicks(grid(), QStringLiteral("r n"));   // К, a blank, Т; the fourth cell current
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid());
+    ASSERT_TRUE(table && table->tableInterface());
+    QAccessibleTableInterface* cells = table->tableInterface();
+    const auto names = [cells] {
+        QStringList out;
+        for (int c = 0; c < cells->columnCount(); ++c) out << cells->cellAt(0, c)->text(QAccessible::Name);
+        return out;
+    };
+    EXPECT_EQ(table->role(), QAccessible::Table);
+    EXPECT_EQ(table->text(QAccessible::Name), "Grid");
+    EXPECT_EQ(cells->rowCount(), 1);
+    EXPECT_EQ(names(), QStringList({Q("К"), "", Q("Т"), "", ""}));
+    QAccessibleInterface* current = cells->cellAt(0, 3);
+    EXPECT_TRUE(current->state().focused && current->state().selected);
+    EXPECT_FALSE(cells->cellAt(0, 2)->state().focused || cells->cellAt(0, 2)->state().selected);
+    EXPECT_EQ(table->focusChild(), current);
+    EXPECT_EQ(cells->selectedCells(), QList<QAccessibleInterface*>{current});
+
+    Key(Qt::Key_Plus, Qt::ShiftModifier);
+    EXPECT_EQ(names(), QStringList({Q("К"), "", Q("Т"), "", "", ""}));
+    Key(Qt::Key_Minus, {}, 3);
+    EXPECT_EQ(cells->columnCount(), 3);
+    EXPECT_EQ(table->childCount(), 3);
+    EXPECT_TRUE(cells->cellAt(0, 2)->state().selected);   // the current cell stays inside
+    EXPECT_EQ(cells->cellAt(0, 3), nullptr);
+
+    w().btClear->setFocus();
+    EXPECT_FALSE(cells->cellAt(0, 2)->state().focused);
+    EXPECT_TRUE(cells->cellAt(0, 2)->state().selected);
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 
+#include "ui/MaskGridAccessible.h"
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
@@ -16,6 +18,7 @@ int main(int argc, char** argv) {
         qputenv("XDG_RUNTIME_DIR", runtime);
     }
     QApplication app(argc, argv);
+    vellumar::ui::InstallAccessibleInterfaces();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

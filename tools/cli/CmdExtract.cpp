@@ -3,10 +3,12 @@
 #include "archive/Archive.h"
 #include "archive/MemoryStream.h"
 #include "engine/Exception.h"
+#include "tools/cli/ArchiveFile.h"
 #include "tools/cli/Command.h"
 #include "tools/cli/Output.h"
 #include "tools/cli/Encoding.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <new>
 
@@ -22,11 +24,17 @@ int RunExtract(const std::vector<std::string>& args) {
     // Buffered in memory: nothing reaches standard output unless it all succeeds.
     TMemoryStream out;
     try {
+        const ArchiveListing listing = ListNamedArchive(args[0]);
+        // An empty member is found and written as nothing; a missing one is an error.
+        if (std::none_of(listing.members.begin(), listing.members.end(),
+                         [&](const MemberInfo& m) { return SameMemberName(m.name, member); })) {
+            WriteErr("vellumar-cli: " + args[0] + ": no member " + args[1] + "\n");
+            return kExitFailure;
+        }
         TArchive archive;
         archive.ExpandMember(args[0], out, member);
     } catch (const Exception& e) {
-        WriteErr(std::string(e.ClassName()) + ": " + e.what() + "\n");
-        return kExitFailure;
+        return ReportArchiveFailure(e);
     } catch (const std::bad_alloc&) {
         WriteErr("EOutOfMemory: Out of memory\n");
         return kExitFailure;
@@ -43,7 +51,8 @@ const CommandRegistration registration({
     "extract",
     "ARCHIVE MEMBER",
     "Writes the expanded bytes of every member named MEMBER (ASCII letters without case) to standard output, "
-    "unchanged. On failure prints one line \"<ClassName>: <message>\" on standard error and exits 1.",
+    "unchanged. On failure prints one line on standard error and exits 1: \"<ClassName>: <message>\" when "
+    "ARCHIVE can't be read, \"vellumar-cli: ARCHIVE: no member MEMBER\" when it holds no such member.",
     RunExtract,
 });
 

@@ -3,6 +3,7 @@
 #include "archive/Archive.h"
 #include "archive/ArchiveFormat.h"
 #include "engine/Exception.h"
+#include "tools/cli/ArchiveFile.h"
 #include "tools/cli/Command.h"
 #include "tools/cli/Output.h"
 #include "tools/cli/Encoding.h"
@@ -18,10 +19,9 @@ int RunList(const std::vector<std::string>& args) {
     if (args.size() != 1) return UsageError("list", "list takes one archive");
     ArchiveListing listing;
     try {
-        listing = TArchive().ListMembers(args[0]);
+        listing = ListNamedArchive(args[0]);
     } catch (const Exception& e) {
-        WriteErr(std::string(e.ClassName()) + ": " + e.what() + "\n");
-        return kExitFailure;
+        return ReportArchiveFailure(e);
     }
     std::printf("%-20s %-6s %10s %10s %-10s %6s\n", "Name", "Method", "Original", "Compressed", "Checksum",
                 "Lock");

@@ -146,6 +146,7 @@ std::string Readable(const std::string& entry) {
 int RunSearchCommand(const std::vector<std::string>& args) {
     Options o;
     if (const std::string error = Parse(args, o); !error.empty()) return UsageError(kName, error);
+    if (!CheckFolderOption(o.dir)) return kExitUsage;
 
     const std::optional<std::string> query = Utf8ToCp1251(o.query);
     if (!query) return UsageError(kName, "QUERY holds a character that has no place in cp1251");

@@ -27,6 +27,7 @@ int RunStats(const std::vector<std::string>& args) {
             return UsageError(kName, "unexpected argument '" + args[i] + "'");
         }
     }
+    if (!CheckFolderOption(dir)) return kExitUsage;
 
     const DictionaryCatalogue catalogue = ScanDictionaries(dir.empty() ? ProgramDirectory() : dir);
     if (catalogue.empty()) {
@@ -51,7 +52,7 @@ const CommandRegistration registration({
     kName,
     "[--dir DIR]",
     "Counts the words of each length and the share of each letter over the dictionaries of DIR "
-    "(default: the program's directory).",
+    "(default: the program's directory). A DIR that is no folder is refused (exit 2).",
     RunStats,
 });
 

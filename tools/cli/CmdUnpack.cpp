@@ -5,6 +5,8 @@
 
 #include "archive/Archive.h"
 #include "archive/MemoryStream.h"
+#include "engine/Exception.h"
+#include "tools/cli/ArchiveFile.h"
 #include "tools/cli/Command.h"
 #include "tools/cli/Output.h"
 #include "tools/cli/Encoding.h"
@@ -43,14 +45,19 @@ int RunUnpack(const std::vector<std::string>& args) {
     // Everything is read before anything is written, so a damaged archive leaves no partial output.
     const std::string_view lineBreak = utf8 ? "\n" : "\r\n";
     std::string out;
-    const std::vector<std::string> title = MemberLines(archive, pack::TitleMemberName);
-    out += title.empty() ? std::string() : title.front();
-    out += lineBreak;
-    for (int length = pack::MinWordLength; length <= pack::MaxWordLength; ++length) {
-        for (const std::string& line : MemberLines(archive, pack::LengthMemberName(length))) {
-            out += line;
-            out += lineBreak;
+    try {
+        (void)ListNamedArchive(archive);   // a file that is no archive fails as list fails
+        const std::vector<std::string> title = MemberLines(archive, pack::TitleMemberName);
+        out += title.empty() ? std::string() : title.front();
+        out += lineBreak;
+        for (int length = pack::MinWordLength; length <= pack::MaxWordLength; ++length) {
+            for (const std::string& line : MemberLines(archive, pack::LengthMemberName(length))) {
+                out += line;
+                out += lineBreak;
+            }
         }
+    } catch (const Exception& e) {
+        return ReportArchiveFailure(e);
     }
     if (utf8) out = Cp1251ToUtf8(out);
     if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) {
@@ -64,7 +71,7 @@ const CommandRegistration registration({
     kName,
     "[--utf8] ARCHIVE",
     "Writes a dictionary archive as a plain-text dictionary (title line, then the lines of members 2..22) "
-    "on standard output: cp1251 with CR LF, or UTF-8 with --utf8.",
+    "on standard output: cp1251 with CR LF, or UTF-8 with --utf8. Errors as for list.",
     RunUnpack,
 });
 

@@ -30,4 +30,10 @@ const std::vector<Command>& Commands();
 // Prints "vellumar-cli: <message>" and the command's usage on stderr; returns kExitUsage.
 int UsageError(const std::string& commandName, const std::string& message);
 
+// The folder a --dir option names: true when it is one (or none is named);
+// otherwise false after "vellumar-cli: DIR: no such folder" on stderr, and the
+// caller exits kExitUsage, so that a mistyped path is not taken for a folder
+// without dictionaries.
+bool CheckFolderOption(const std::string& dir);
+
 }  // namespace vellumar::cli

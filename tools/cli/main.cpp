@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 
 namespace vellumar::cli {
 
@@ -37,6 +38,13 @@ int UsageError(const std::string& commandName, const std::string& message) {
     for (const Command& c : Commands())
         if (commandName == c.name) WriteErr(std::string("usage: vellumar-cli ") + c.name + ' ' + c.usage + '\n');
     return kExitUsage;
+}
+
+bool CheckFolderOption(const std::string& dir) {
+    std::error_code error;
+    if (dir.empty() || std::filesystem::is_directory(dir, error)) return true;
+    WriteErr("vellumar-cli: " + dir + ": no such folder\n");
+    return false;
 }
 
 }  // namespace vellumar::cli
