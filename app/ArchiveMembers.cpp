@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <exception>
+#include <mutex>
 #include <new>
 #include <optional>
 #include <thread>
@@ -35,27 +36,32 @@ MemberText ExpandOne(TStream& archive, const std::string& name) {
 }
 
 // Expands the members at `todo` of `names` into `texts`, taking them one at a
-// time from a shared counter, each worker through its own open of the file.
+// time from a shared counter, each worker through its own open of the file,
+// and hands each text to `use` as soon as it is there, one at a time.
 void ExpandAll(const std::string& path, TStream* open, const std::vector<std::string>& names,
-               const std::vector<std::size_t>& todo, std::vector<MemberText>& texts, unsigned workers) {
+               const std::vector<std::size_t>& todo, std::vector<MemberText>& texts, unsigned workers,
+               const MemberUse& use) {
     std::atomic<std::size_t> next{0};
     std::exception_ptr failure;
     std::atomic<bool> failed{false};
+    std::mutex using_;
     const auto work = [&](TStream* archive) {
         try {
             std::optional<TFileStream> own;
             for (std::size_t i; !failed && (i = next++) < todo.size();) {
-                if (!archive) {
-                    try {
-                        archive = &own.emplace(path);
-                    } catch (const std::bad_alloc&) {
-                        throw;
-                    } catch (const std::exception&) {
-                        texts[todo[i]] = nullptr;
-                        continue;
-                    }
+                MemberText& text = texts[todo[i]];
+                try {
+                    if (!archive) archive = &own.emplace(path);
+                    text = ExpandOne(*archive, names[todo[i]]);
+                } catch (const std::bad_alloc&) {
+                    throw;
+                } catch (const std::exception&) {
+                    text = nullptr;   // the file can't be opened
                 }
-                texts[todo[i]] = ExpandOne(*archive, names[todo[i]]);
+                if (text && use) {
+                    const std::lock_guard<std::mutex> one(using_);
+                    use(*text);
+                }
             }
         } catch (...) {
             if (!failed.exchange(true)) failure = std::current_exception();
@@ -70,7 +76,8 @@ void ExpandAll(const std::string& path, TStream* open, const std::vector<std::st
 
 }  // namespace
 
-LoadedMembers LoadArchiveMembers(const std::string& path, const std::vector<std::string>& names, TStream* open) {
+LoadedMembers LoadArchiveMembers(const std::string& path, const std::vector<std::string>& names, TStream* open,
+                                 const MemberUse& use) {
     LoadedMembers loaded;
     loaded.texts.resize(names.size());
     ExpandedMemberCache& cache = MemberCache();
@@ -79,14 +86,19 @@ LoadedMembers LoadArchiveMembers(const std::string& path, const std::vector<std:
     std::vector<std::size_t> todo;
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (before) loaded.texts[i] = cache.Find(path, *before, names[i]);
-        if (!loaded.texts[i]) todo.push_back(i);
+        if (!loaded.texts[i]) {
+            todo.push_back(i);
+        } else if (use) {
+            use(*loaded.texts[i]);
+        }
     }
     if (todo.empty()) return loaded;
 
     const bool large = before && before->size >= kParallelFileSize;
     const unsigned workers =
         large ? std::clamp<unsigned>(std::thread::hardware_concurrency(), 1, kMostThreads) : 1;
-    ExpandAll(path, open, names, todo, loaded.texts, std::min<unsigned>(workers, static_cast<unsigned>(todo.size())));
+    ExpandAll(path, open, names, todo, loaded.texts, std::min<unsigned>(workers, static_cast<unsigned>(todo.size())),
+              use);
 
     // Kept only if the file did not change while it was read.
     const bool unchanged = before && IdentifyFile(path) == before;

@@ -47,10 +47,7 @@ void SearchPlainText(const std::string& path, const TextSearch& search) {
 }
 
 void SearchArchive(const std::string& path, const MemberNames& names, const TextSearch& search, TStream* open) {
-    const LoadedMembers members = LoadArchiveMembers(path, names, open);
-    if (members.failed) ShowMessage(texts::CannotReadArchive);
-    for (const MemberText& text : members.texts)
-        if (text) search(*text);
+    if (LoadArchiveMembers(path, names, open, search).failed) ShowMessage(texts::CannotReadArchive);
 }
 
 // The word-length members that hold every word the search can find: the
