@@ -15,6 +15,8 @@
 #include <QTabWidget>
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 #include "app/AppMessages.h"
 #include "app/SearchChoices.h"
@@ -170,33 +172,52 @@ void TfmMain::btRunClick() {
     }
 }
 
+namespace {
+
+// The radio buttons of gbWhere and gbMask, each with the choice it stands for.
+template <typename Choice>
+using ChoiceButtons = std::array<std::pair<Choice, QRadioButton*>, 4>;
+
+ChoiceButtons<SearchPlace> PlaceButtons(const TfmMain& w) {
+    return {{{SearchPlace::Words, w.rbW},
+             {SearchPlace::Definitions, w.rbD},
+             {SearchPlace::WordsAndDefinitions, w.rbWD},
+             {SearchPlace::File, w.rbF}}};
+}
+
+ChoiceButtons<MaskPart> PartButtons(const TfmMain& w) {
+    return {{{MaskPart::Whole, w.rbWordOnly},
+             {MaskPart::Begin, w.rbWordBegin},
+             {MaskPart::End, w.rbWordEnd},
+             {MaskPart::Any, w.rbWordAny}}};
+}
+
+template <typename Choice>
+Choice CheckedChoice(const ChoiceButtons<Choice>& buttons) {
+    for (const auto& [choice, button] : buttons)
+        if (button->isChecked()) return choice;
+    return buttons.front().first;
+}
+
+template <typename Choice>
+void CheckChoice(const ChoiceButtons<Choice>& buttons, Choice chosen) {
+    for (const auto& [choice, button] : buttons)
+        if (choice == chosen) button->setChecked(true);
+}
+
+}  // namespace
+
 SearchChoices TfmMain::SearchChoicesShown() const {
     SearchChoices c;
-    c.where = rbF->isChecked()    ? SearchPlace::File
-              : rbD->isChecked()  ? SearchPlace::Definitions
-              : rbWD->isChecked() ? SearchPlace::WordsAndDefinitions
-                                  : SearchPlace::Words;
-    c.part = rbWordBegin->isChecked() ? MaskPart::Begin
-             : rbWordEnd->isChecked() ? MaskPart::End
-             : rbWordAny->isChecked() ? MaskPart::Any
-                                      : MaskPart::Whole;
+    c.where = CheckedChoice(PlaceButtons(*this));
+    c.part = CheckedChoice(PartButtons(*this));
     c.file = ToCp1251(cbFile->currentText());
     return c;
 }
 
 void TfmMain::ShowSearchChoices(const SearchChoices& c) {
-    const std::pair<SearchPlace, QRadioButton*> places[] = {{SearchPlace::Words, rbW},
-                                                            {SearchPlace::Definitions, rbD},
-                                                            {SearchPlace::WordsAndDefinitions, rbWD},
-                                                            {SearchPlace::File, rbF}};
-    for (const auto& [place, button] : places)
-        if (place == c.where) button->setChecked(true);
-    const std::pair<MaskPart, QRadioButton*> parts[] = {{MaskPart::Whole, rbWordOnly},
-                                                        {MaskPart::Begin, rbWordBegin},
-                                                        {MaskPart::End, rbWordEnd},
-                                                        {MaskPart::Any, rbWordAny}};
-    for (const auto& [part, button] : parts)
-        if (part == c.part) button->setChecked(true);
+    CheckChoice(PlaceButtons(*this), c.where);
+    CheckChoice(PartButtons(*this), c.part);
     cbFile->setEditText(FromCp1251(c.file));
     rbFClick();
 }

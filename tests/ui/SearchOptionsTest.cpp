@@ -11,7 +11,6 @@
 #include <filesystem>
 
 #include "engine/Cp1251Literal.h"
-#include "tests/app/CliSupport.h"
 #include "tests/ui/SearchTestSupport.h"
 
 namespace vellumar::test {
@@ -146,14 +145,7 @@ TEST_F(SearchOptions, TheWindowAndTheCommandLineToolFindTheSame) {
         Click(q.where);
         Click(q.part);
         SearchGrid(q.mask);
-        std::vector<std::string> args{"search", "--dir", folder.dir.Dir(), "--raw"};
-        args.insert(args.end(), q.options.begin(), q.options.end());
-        const CliResult cli = RunCli(folder.dir, args);
-        ASSERT_EQ(cli.exitCode, 0) << cli.err;
-        std::string listed;
-        for (const std::string& entry : w().Results->Entries()) listed += entry + "\n";
-        EXPECT_GT(w().Results->Count(), 2);
-        EXPECT_EQ(U(listed), U(cli.out));
+        ExpectSameAsCommandLine(q.options);
     }
 }
 

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/app/CliSupport.h"
 #include "tests/common/Cp1251.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/MaskGrid.h"
@@ -42,6 +43,18 @@ protected:
     static void Type(QComboBox* box, const char* utf8) {
         box->clearEditText();
         TypeText(box->lineEdit(), Q(utf8));
+    }
+    // The result list is what vellumar-cli search finds with `options`
+    // (besides --dir and --raw) over the same folder.
+    void ExpectSameAsCommandLine(const std::vector<std::string>& options) {
+        std::vector<std::string> args{"search", "--dir", folder.dir.Dir(), "--raw"};
+        args.insert(args.end(), options.begin(), options.end());
+        const CliResult cli = RunCli(folder.dir, args);
+        ASSERT_EQ(cli.exitCode, 0) << cli.err;
+        std::string listed;
+        for (const std::string& entry : w().Results->Entries()) listed += entry + "\n";
+        EXPECT_GT(w().Results->Count(), 2);
+        EXPECT_EQ(U(listed), U(cli.out));
     }
     Lines Listed() {
         Lines out;
