@@ -7,6 +7,8 @@
 
 #include "app/ArchiveMembers.h"
 #include "app/Catalogue.h"
+#include "app/SearchRun.h"
+#include "engine/Exception.h"
 #include "tests/app/CliSupport.h"
 
 namespace vellumar {
@@ -38,6 +40,45 @@ TEST(MemberCacheTest, AnUnchangedArchiveIsServedKeptAndAChangedOneAfresh) {
 
     std::filesystem::remove(path);
     EXPECT_TRUE(LoadArchiveMembers(path, names).failed);
+}
+
+// An archive large enough to be expanded and searched on several threads finds
+// what the same lines as a plain-text dictionary give, and a failure in a
+// search on another thread reaches the caller.
+TEST(MemberCacheTest, ALargeArchiveSearchedOnSeveralThreadsFindsWhatPlainTextFinds) {
+    ScratchDir dir;
+    std::vector<std::pair<int, std::vector<std::string>>> members;
+    std::string plain = "T\r\n";
+    for (int length = 2; length <= 22; ++length) {
+        std::vector<std::string> lines;
+        for (int i = 0; i < 2500; ++i) {
+            std::string word(static_cast<std::size_t>(length), '\xE0' + static_cast<char>(i % 32));
+            word[0] = i % 7 == 0 ? '\xEA' : '\xEB';
+            lines.push_back(word + "\xC4\xEB\xE8\xED\xED\xEE\xE5 \xEE\xEF\xF0\xE5\xE4\xE5\xEB\xE5\xED\xE8\xE5 \xEA\xEE\xF2 " +
+                            std::string(60, 'x') + std::to_string(i));
+            plain += lines.back() + "\r\n";
+        }
+        members.emplace_back(length, std::move(lines));
+    }
+    dir.Write("big.dic", MakeArchive(MethodNON, "T", members));
+    ASSERT_GE(std::filesystem::file_size(dir.File("big.dic")), 4u << 20);
+    dir.Write("plain.txt", plain);
+
+    DictionaryEntry archive, text;
+    archive.path = " " + dir.File("big.dic");
+    text.path = dir.File("plain.txt");
+    SearchSettings s;
+    s.mode = SearchMode::WordsAndDefinitions;
+    s.part = MaskPart::Begin;
+    MemberCache().Clear();
+    const SearchOutcome fromArchive = RunSearch({archive}, QueryKind::Mask, "\xCA\xCE", s);
+    const SearchOutcome fromText = RunSearch({text}, QueryKind::Mask, "\xCA\xCE", s);
+    EXPECT_GT(fromArchive.entries.size(), 1000u);   // every line holds «кот»; lines of one word merged
+    EXPECT_EQ(fromArchive.entries, fromText.entries);
+
+    MemberCache().Clear();
+    s.weight = {true, "=", "1a"};
+    EXPECT_THROW(RunSearch({archive}, QueryKind::Mask, "\xCA\xCE", s), EConvertError);
 }
 
 TEST(MemberCacheTest, TheLeastRecentlyUsedGoBeyondTheBudget) {
