@@ -1,6 +1,7 @@
 #pragma once
-// The configuration file Vellumar.ini beside the program: two font faces and
-// the three letter equivalence flags.
+// The configuration file Vellumar.ini (beside a portable program, in the user's
+// configuration folder otherwise): two font faces and the three letter
+// equivalence flags.
 
 #include <string>
 
@@ -24,7 +25,7 @@ public:
     const char* ClassName() const noexcept override { return "EIniFileException"; }
 };
 
-// ProgramDirectory() followed by "Vellumar.ini".
+// SettingsDirectory() followed by "Vellumar.ini".
 std::string SettingsPath();
 
 // Never fails: whatever is missing or unreadable takes its default.

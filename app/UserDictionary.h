@@ -1,6 +1,7 @@
 #pragma once
-// The personal dictionary user's.dic beside the program: a plain-text
-// dictionary to which single lines are appended.
+// The personal dictionary user's.dic (beside a portable program, in the user's
+// data folder otherwise): a plain-text dictionary to which single lines are
+// appended.
 
 #include <string>
 
@@ -13,7 +14,7 @@ struct AppendResult {
     bool written = false;   // the line was written
 };
 
-// ProgramDirectory() followed by "user's.dic".
+// UserDictionaryDirectory() followed by "user's.dic".
 std::string UserDictionaryPath();
 
 // Appends `line` and CR LF to user's.dic, creating the file with its title
