@@ -1,4 +1,4 @@
-// vellumar-cli search: the search of the main window over a directory's dictionaries.
+// vellumar-cli search: the search of the main window over the window's dictionaries or a directory's.
 
 #include <cstdio>
 #include <string>
@@ -6,9 +6,9 @@
 
 #include "app/AppMessages.h"
 #include "app/Catalogue.h"
-#include "app/ProgramDirectory.h"
 #include "app/ResultOrder.h"
 #include "app/SearchRun.h"
+#include "app/UserFolders.h"
 #include "engine/Convert.h"
 #include "engine/Exception.h"
 #include "engine/Letters.h"
@@ -130,7 +130,8 @@ int RunSearchCommand(const std::vector<std::string>& args) {
         if (!error.empty()) return UsageError(kName, error);
     }
 
-    SearchOutcome outcome = RunSearchInDirectory(o.dir.empty() ? ProgramDirectory() : o.dir, o.kind, text, o.settings);
+    const std::vector<std::string> folders = o.dir.empty() ? DictionaryDirectories() : std::vector{o.dir};
+    SearchOutcome outcome = RunSearchInDirectories(folders, o.kind, text, o.settings);
     if (outcome.status == SearchOutcome::Status::Rejected) return kExitUsage;
 
     if (o.sort == "length") SortByLength(outcome.entries);
@@ -157,7 +158,7 @@ const CommandRegistration registration({
     kName,
     "[--anagram | --word] [--dir DIR] [--weight OP N] [--no-yo-ye] [--no-y-i] [--no-tz-mz] "
     "[--where words|definitions|both] [--sort alpha|length|weight] [--raw] QUERY",
-    "Searches the dictionaries of DIR (default: the program's directory) for a mask "
+    "Searches the dictionaries of DIR (default: the program's and the user's, as the window does) for a mask "
     "(blank, ? or . for an unknown letter), a word (--word) or an anagram (--anagram).",
     RunSearchCommand,
 });
