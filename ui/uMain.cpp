@@ -30,6 +30,7 @@
 #include "app/Notes.h"
 #include "app/ProgramDirectory.h"
 #include "app/Settings.h"
+#include "app/UserFolders.h"
 #include "engine/Letters.h"
 #include "ui/ControlNames.h"
 #include "ui/LanguageFile.h"
@@ -353,7 +354,7 @@ void TfmMain::FormCreate() {
 // One checked entry per dictionary above the separator, in catalogue order;
 // the separator hidden when there is none.
 void TfmMain::ScanDictionaryMenu() {
-    catalogue_ = ScanDictionaries(ProgramDirectory());
+    catalogue_ = ScanDictionaries(DictionaryDirectories());
     for (const DictionaryEntry& entry : catalogue_) {
         auto* action = new QAction(FromCp1251(entry.caption), this);
         action->setCheckable(true);
