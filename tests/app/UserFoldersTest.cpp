@@ -6,10 +6,8 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 
 #include "app/Catalogue.h"
 #include "app/Notes.h"
@@ -22,44 +20,17 @@
 namespace vellumar {
 namespace {
 
+using test::EnvironmentValue;
 using test::MessageRecorder;
 using test::ScratchDir;
+using test::Tree;
 using test::W;
 
 namespace fs = std::filesystem;
 
-// Sets an environment variable (or unsets it, for nothing) and restores it at the end.
-class EnvironmentValue {
-public:
-    EnvironmentValue(const char* name, const std::optional<std::string>& value) : name_(name) {
-        if (const char* old = std::getenv(name)) saved_ = old;
-        Set(value);
-    }
-    ~EnvironmentValue() { Set(saved_); }
-    EnvironmentValue(const EnvironmentValue&) = delete;
-    EnvironmentValue& operator=(const EnvironmentValue&) = delete;
-
-private:
-    void Set(const std::optional<std::string>& value) {
-        if (value) ::setenv(name_, value->c_str(), 1);
-        else ::unsetenv(name_);
-    }
-    const char* name_;
-    std::optional<std::string> saved_;
-};
-
 int Mode(const fs::path& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 ? static_cast<int>(st.st_mode & 07777) : -1;
-}
-
-// Every file and folder under `root`, relative to it.
-std::vector<std::string> Tree(const fs::path& root) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(root))
-        names.push_back(fs::relative(entry.path(), root).string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 // A program folder, a home with default XDG folders and a current folder of
