@@ -24,8 +24,6 @@ bool ReadFlag(const std::string& path, const char* key) {
 
 }  // namespace
 
-std::string SettingsPath() { return SettingsDirectory() + "Vellumar.ini"; }
-
 bool ReadFlagValue(const std::string& text, bool defaultValue) {
     std::string number = text;
     if (number.size() > 2 && number[0] == '0' && (number[1] == 'x' || number[1] == 'X'))

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/UserFolders.h"
 #include "engine/Exception.h"
 #include "engine/Letters.h"
 
@@ -24,9 +25,6 @@ public:
     using Exception::Exception;
     const char* ClassName() const noexcept override { return "EIniFileException"; }
 };
-
-// SettingsDirectory() followed by "Vellumar.ini".
-std::string SettingsPath();
 
 // Never fails: whatever is missing or unreadable takes its default.
 Settings ReadSettings();

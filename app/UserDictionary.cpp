@@ -36,8 +36,6 @@ bool WriteAll(std::FILE* f, const std::string& text) {
 
 }  // namespace
 
-std::string UserDictionaryPath() { return UserDictionaryDirectory() + UserDictionaryName; }
-
 AppendResult AppendToUserDictionary(const std::string& line) {
     AppendResult result;
     const std::string path = UserDictionaryPath();

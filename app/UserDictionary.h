@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "app/UserFolders.h"
+
 namespace vellumar {
 
 inline constexpr const char* UserDictionaryName = "user's.dic";
@@ -13,9 +15,6 @@ struct AppendResult {
     bool created = false;   // this call created the file (with its title line)
     bool written = false;   // the line was written
 };
-
-// UserDictionaryDirectory() followed by "user's.dic".
-std::string UserDictionaryPath();
 
 // Appends `line` and CR LF to user's.dic, creating the file with its title
 // line when it is missing. When the file's last line has no line break, one

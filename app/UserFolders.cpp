@@ -10,6 +10,7 @@
 
 #include "app/Notes.h"
 #include "app/ProgramDirectory.h"
+#include "app/UserDictionary.h"
 
 namespace vellumar {
 
@@ -81,9 +82,13 @@ std::string SettingsDirectory() {
     return CurrentFilesMode() == FilesMode::Portable ? ProgramDirectory() : ConfigHome() + kFolderName;
 }
 
+std::string SettingsPath() { return SettingsDirectory() + SettingsFileName; }
+
 std::string UserDictionaryDirectory() {
     return CurrentFilesMode() == FilesMode::Portable ? ProgramDirectory() : DataHome() + kFolderName;
 }
+
+std::string UserDictionaryPath() { return UserDictionaryDirectory() + UserDictionaryName; }
 
 std::string NotesPath() {
     return CurrentFilesMode() == FilesMode::Portable ? std::string(NotesFileName)

@@ -34,13 +34,18 @@ void SetFilesMode(FilesMode mode);
 // the start of a program there would.
 void UseProgramFolder(const std::string& directory);
 
-// The folder of the settings file Vellumar.ini, with a trailing "/".
+inline constexpr const char* SettingsFileName = "Vellumar.ini";
+
+// The folder of the settings file Vellumar.ini, with a trailing "/", and the file.
 std::string SettingsDirectory();
+std::string SettingsPath();
 
 // The folder of the personal dictionary user's.dic and of the dictionaries the
 // user adds, with a trailing "/": the program folder of a portable program,
 // the user's data folder of an installed one.
 std::string UserDictionaryDirectory();
+// UserDictionaryDirectory() followed by "user's.dic".
+std::string UserDictionaryPath();
 
 // The notes file: the bare name "Notes.txt" (the current folder) for a
 // portable program, a file in the user's data folder otherwise.

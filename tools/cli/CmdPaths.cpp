@@ -5,8 +5,6 @@
 
 #include "app/Notes.h"
 #include "app/ProgramDirectory.h"
-#include "app/Settings.h"
-#include "app/UserDictionary.h"
 #include "app/UserFolders.h"
 #include "tools/cli/Command.h"
 #include "tools/cli/Output.h"
