@@ -1,10 +1,8 @@
 // Where the user's files go: a portable program folder keeps them, an
-// installed one (or a portable folder that can't be written) puts them in the
-// user's folders, made with mode 0700 on the first write.
+// installed one (or a portable folder that can't be written) names the user's
+// folders; the catalogue lists the program's and the user's dictionaries.
 
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -12,7 +10,6 @@
 #include "app/Catalogue.h"
 #include "app/Notes.h"
 #include "app/ProgramDirectory.h"
-#include "app/Settings.h"
 #include "app/UserDictionary.h"
 #include "app/UserFolders.h"
 #include "tests/app/TestSupport.h"
@@ -23,15 +20,8 @@ namespace {
 using test::EnvironmentValue;
 using test::MessageRecorder;
 using test::ScratchDir;
-using test::Tree;
-using test::W;
 
 namespace fs = std::filesystem;
-
-int Mode(const fs::path& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 ? static_cast<int>(st.st_mode & 07777) : -1;
-}
 
 // A program folder, a home with default XDG folders and a current folder of
 // its own; restores the program directory and the current folder at the end.
@@ -94,37 +84,6 @@ TEST_F(UserFoldersTest, EachModeNamesItsFolders) {
     EnvironmentValue data("XDG_DATA_HOME", "relative/data");
     EXPECT_EQ(SettingsDirectory(), "/elsewhere/config/vellumar/");
     EXPECT_EQ(UserDictionaryDirectory(), h + ".local/share/vellumar/");
-}
-
-TEST_F(UserFoldersTest, AnInstalledProgramWritesOnlyInTheUserFoldersMadePrivate) {
-    program.Write("bundled.dic", "Bundled\r\n");
-    UseProgramFolder(program.Dir());
-    MessageRecorder recorder;
-    Settings settings;
-    settings.equivalences.y_i = false;
-    WriteSettings(settings);
-    EXPECT_TRUE(AppendToUserDictionary(W("котЗверь")).created);
-    EXPECT_TRUE(SaveNotes("note"));
-
-    // ~/.local and ~/.config did not exist either: every folder made is 0700.
-    for (const char* folder : {".config", ".config/vellumar", ".local", ".local/share", ".local/share/vellumar"})
-        EXPECT_EQ(Mode(home.Path() / folder), 0700) << folder;
-    EXPECT_EQ(Tree(home.Path()),
-              (std::vector<std::string>{".config", ".config/vellumar", ".config/vellumar/Vellumar.ini", ".local",
-                                        ".local/share", ".local/share/vellumar",
-                                        ".local/share/vellumar/Notes.txt", ".local/share/vellumar/user's.dic"}));
-    EXPECT_EQ(Tree(program.Path()), std::vector<std::string>{"bundled.dic"});
-    EXPECT_TRUE(Tree(cwd.Path()).empty());
-    EXPECT_TRUE(recorder.messages.empty());
-
-    // Read back as the next start would.
-    UseProgramFolder(program.Dir());
-    EXPECT_FALSE(ReadSettings().equivalences.y_i);
-    EXPECT_EQ(LoadNotes(), "note");
-    const DictionaryCatalogue catalogue = ScanDictionaries(DictionaryDirectories());
-    ASSERT_EQ(catalogue.size(), 2u);
-    EXPECT_EQ(catalogue[0].path, home.Dir() + ".local/share/vellumar/user's.dic");
-    EXPECT_EQ(catalogue[1].path, program.File("bundled.dic"));
 }
 
 TEST_F(UserFoldersTest, AFolderThatCannotBeMadeFailsTheWriteWithItsMessage) {

@@ -77,6 +77,8 @@ TEST_P(UserFiles, ASettingAWordAndTheNotesGoToTheUserFoldersAndComeBack) {
     EXPECT_EQ(Tree(home.Path()),
               (std::vector<std::string>{"config", "config/vellumar", "config/vellumar/Vellumar.ini", "data",
                                         "data/vellumar", "data/vellumar/Notes.txt", "data/vellumar/user's.dic"}));
+    for (const char* folder : {"config", "config/vellumar", "data", "data/vellumar"})
+        EXPECT_EQ(fs::status(home.Path() / folder).permissions(), fs::perms::owner_all) << folder;
     EXPECT_EQ(home.Read("data/vellumar/user's.dic"), W("Пользовательский словарь\r\nкитМорской зверь\r\n"));
     EXPECT_EQ(Tree(folder.dir.Path()), programFolder);   // the program folder, also the current one
     ASSERT_EQ(seams.seen.messages.size(), 1u);           // only: restart to search the new dictionary
