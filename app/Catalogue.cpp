@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <dirent.h>
 #include <fcntl.h>
+#include <map>
 #include <unistd.h>
 
 #include "app/FileIO.h"
@@ -109,17 +110,30 @@ std::string ReadArchiveMemberText(const std::string& archivePath, const std::str
 std::string LengthMemberName(std::size_t length) { return std::to_string(length) + ".dic"; }
 
 std::vector<std::string> DictionaryFilePaths(const std::string& directory) {
-    const std::string dir = WithTrailingSeparator(directory);
-    std::vector<std::string> paths;
-    for (const std::string& name : ListDictionaryNames(directory)) paths.push_back(dir + name);
+    return DictionaryFilePaths(std::vector<std::string>{directory});
+}
+
+std::vector<std::string> DictionaryFilePaths(const std::vector<std::string>& directories) {
+    // Name to path; a later directory's file takes the place of an earlier one's.
+    std::map<std::string, std::string, decltype(&ListingLess)> files(&ListingLess);
+    for (const std::string& directory : directories) {
+        const std::string dir = WithTrailingSeparator(directory);
+        for (std::string& name : ListDictionaryNames(directory)) files[name] = dir + name;
+    }
     // Each entry goes on top of the ones before it.
-    std::reverse(paths.begin(), paths.end());
+    std::vector<std::string> paths;
+    paths.reserve(files.size());
+    for (auto it = files.rbegin(); it != files.rend(); ++it) paths.push_back(std::move(it->second));
     return paths;
 }
 
 DictionaryCatalogue ScanDictionaries(const std::string& directory) {
+    return ScanDictionaries(std::vector<std::string>{directory});
+}
+
+DictionaryCatalogue ScanDictionaries(const std::vector<std::string>& directories) {
     DictionaryCatalogue catalogue;
-    for (const std::string& path : DictionaryFilePaths(directory)) {
+    for (const std::string& path : DictionaryFilePaths(directories)) {
         DictionaryEntry entry;
         entry.path = path;
         if (OpenTitled(entry.path, entry.caption)) {

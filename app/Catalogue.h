@@ -43,9 +43,15 @@ inline constexpr std::size_t MaxPlainTitleLength = 64 * 1024;
 // other file is titled by its own first line. Shows no messages.
 DictionaryCatalogue ScanDictionaries(const std::string& directory);
 
+// The same over the union of several directories' *.dic files, in the same
+// name order: a name found in more than one directory is listed once, with
+// the file of the last directory that has it.
+DictionaryCatalogue ScanDictionaries(const std::vector<std::string>& directories);
+
 // The paths of the entries ScanDictionaries makes, in the same order, with no
 // file read.
 std::vector<std::string> DictionaryFilePaths(const std::string& directory);
+std::vector<std::string> DictionaryFilePaths(const std::vector<std::string>& directories);
 
 // The file at `path`, open, when ScanDictionaries would take it for an archive
 // (it has a non-empty member "0.dic"); nothing otherwise. For a search that

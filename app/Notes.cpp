@@ -1,6 +1,7 @@
 #include "app/Notes.h"
 
 #include "app/FileIO.h"
+#include "app/UserFolders.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Messages.h"
 
@@ -24,12 +25,13 @@ std::string ToCrLf(const std::string& text) {
 }
 
 std::string LoadNotes() {
-    const std::optional<std::string> content = ReadWholeFile(NotesFileName);
+    const std::optional<std::string> content = ReadWholeFile(NotesPath());
     return content ? ToCrLf(*content) : std::string();
 }
 
 bool SaveNotes(const std::string& text) {
-    if (ReplaceFile(NotesFileName, text)) return true;
+    const std::string path = NotesPath();
+    if (CreateFolderOf(path) && ReplaceFile(path, text)) return true;
     ShowMessage(Cp1251<"Не удалось сохранить заметки в файл Notes.txt">);
     return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The notes page's file, Notes.txt in the current directory.
+// The notes page's file Notes.txt: in the current directory for a portable
+// program, in the user's data folder otherwise (NotesPath()).
 
 #include <string>
 
@@ -11,8 +12,9 @@ inline constexpr const char* NotesFileName = "Notes.txt";
 // message, when the file is missing or unreadable.
 std::string LoadNotes();
 
-// Replaces Notes.txt with `text`. The text goes to a new file first, which is
-// then renamed over the old one, so a failed save leaves the old notes intact.
+// Replaces Notes.txt with `text`, making its folder first when needed. The
+// text goes to a new file first, which is then renamed over the old one, so a
+// failed save leaves the old notes intact.
 // A failure is reported to the user; false then.
 bool SaveNotes(const std::string& text);
 

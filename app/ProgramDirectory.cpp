@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include "app/UserFolders.h"
+
 namespace vellumar {
 
 namespace {
@@ -44,6 +46,7 @@ const std::string& ProgramDirectory() { return Stored(); }
 
 void SetProgramDirectory(const std::string& directory) {
     Stored() = WithTrailingSeparator(directory.empty() ? std::string("./") : directory);
+    SetFilesMode(FilesMode::Portable);
 }
 
 }  // namespace vellumar

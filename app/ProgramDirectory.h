@@ -1,6 +1,7 @@
 #pragma once
-// The directory of the running program, where the dictionaries, the settings
-// file and the personal dictionary live.
+// The directory of the running program, where the bundled dictionaries, the
+// help pages and the language file live (and, in a portable program folder,
+// the user's files: app/UserFolders.h).
 
 #include <string>
 
@@ -11,7 +12,8 @@ namespace vellumar {
 const std::string& ProgramDirectory();
 
 // Replaces the program directory; `directory` gets a trailing "/" when it lacks
-// one. Tests and tools that work on another directory use it.
+// one. Tests and tools that work on another directory use it; the program then
+// works there as in a portable folder, keeping the user's files in it.
 void SetProgramDirectory(const std::string& directory);
 
 // `directory` with a trailing "/" (unchanged when empty or already ending in one).

@@ -5,6 +5,7 @@
 
 #include "app/ProfileStrings.h"
 #include "app/Settings.h"
+#include "app/UserFolders.h"
 
 namespace vellumar {
 
@@ -71,6 +72,7 @@ SearchChoices ReadSearchChoices() {
 
 void WriteSearchChoices(const SearchChoices& choices) {
     const std::string path = SettingsPath();
+    CreateFolderOf(path);   // a failure shows in the first write
     const auto write = [&](const char* key, const std::string& value) {
         if (!WritePrivateProfileString(path, kSection, key, value))
             throw EIniFileException("Unable to write to " + path);

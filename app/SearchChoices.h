@@ -15,6 +15,8 @@ struct SearchChoices {
     SearchPlace where = SearchPlace::Words;
     MaskPart part = MaskPart::Whole;
     std::string file;   // cp1251, as typed
+
+    bool operator==(const SearchChoices&) const = default;
 };
 
 // Never fails: a missing or unknown value takes its default.

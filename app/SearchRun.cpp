@@ -179,7 +179,12 @@ SearchOutcome RunFileSearch(std::string_view mask, const std::string& path, cons
 
 SearchOutcome RunSearchInDirectory(const std::string& directory, QueryKind kind, std::string_view text,
                                    const SearchSettings& settings) {
-    const std::vector<std::string> paths = DictionaryFilePaths(directory);
+    return RunSearchInDirectories({directory}, kind, text, settings);
+}
+
+SearchOutcome RunSearchInDirectories(const std::vector<std::string>& directories, QueryKind kind,
+                                     std::string_view text, const SearchSettings& settings) {
+    const std::vector<std::string> paths = DictionaryFilePaths(directories);
     const auto readAll = [&](const MemberNames& names, const TextSearch& search, std::size_t& searched) {
         for (const std::string& path : paths) {
             if (const std::unique_ptr<TStream> archive = OpenTitledArchive(path)) {

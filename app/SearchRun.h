@@ -59,6 +59,9 @@ SearchOutcome RunSearch(const DictionaryCatalogue& catalogue, QueryKind kind, st
 // opened once for that and for its member.
 SearchOutcome RunSearchInDirectory(const std::string& directory, QueryKind kind, std::string_view text,
                                    const SearchSettings& settings);
+// The same over the union of several directories (ScanDictionaries).
+SearchOutcome RunSearchInDirectories(const std::vector<std::string>& directories, QueryKind kind,
+                                     std::string_view text, const SearchSettings& settings);
 
 // The mask searched for in the text file at `path` instead of the dictionaries,
 // under the settings' mask part and weight filter (the place to search in is

@@ -1,7 +1,7 @@
 #include "app/Settings.h"
 
 #include "app/ProfileStrings.h"
-#include "app/ProgramDirectory.h"
+#include "app/UserFolders.h"
 #include "engine/Convert.h"
 
 namespace vellumar {
@@ -23,8 +23,6 @@ bool ReadFlag(const std::string& path, const char* key) {
 }
 
 }  // namespace
-
-std::string SettingsPath() { return ProgramDirectory() + "Vellumar.ini"; }
 
 bool ReadFlagValue(const std::string& text, bool defaultValue) {
     std::string number = text;
@@ -50,6 +48,7 @@ Settings ReadSettings() {
 
 void WriteSettings(const Settings& settings) {
     const std::string path = SettingsPath();
+    CreateFolderOf(path);   // a failure shows in the first write
     const auto flag = [](bool on) { return std::string(on ? "1" : "0"); };
     Write(path, kWordFont, kFaceKey, settings.wordFontFace);
     Write(path, kWordListFont, kFaceKey, settings.wordListFontFace);

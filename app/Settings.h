@@ -1,9 +1,11 @@
 #pragma once
-// The configuration file Vellumar.ini beside the program: two font faces and
-// the three letter equivalence flags.
+// The configuration file Vellumar.ini (beside a portable program, in the user's
+// configuration folder otherwise): two font faces and the three letter
+// equivalence flags.
 
 #include <string>
 
+#include "app/UserFolders.h"
 #include "engine/Exception.h"
 #include "engine/Letters.h"
 
@@ -23,9 +25,6 @@ public:
     using Exception::Exception;
     const char* ClassName() const noexcept override { return "EIniFileException"; }
 };
-
-// ProgramDirectory() followed by "Vellumar.ini".
-std::string SettingsPath();
 
 // Never fails: whatever is missing or unreadable takes its default.
 Settings ReadSettings();

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/ProgramDirectory.h"
+#include "app/UserFolders.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Messages.h"
 
@@ -36,11 +36,10 @@ bool WriteAll(std::FILE* f, const std::string& text) {
 
 }  // namespace
 
-std::string UserDictionaryPath() { return ProgramDirectory() + UserDictionaryName; }
-
 AppendResult AppendToUserDictionary(const std::string& line) {
     AppendResult result;
     const std::string path = UserDictionaryPath();
+    CreateFolderOf(path);   // a failure shows when the file is opened
     std::error_code ec;
     const bool exists = std::filesystem::exists(path, ec);
 

@@ -1,8 +1,11 @@
 #pragma once
-// The personal dictionary user's.dic beside the program: a plain-text
-// dictionary to which single lines are appended.
+// The personal dictionary user's.dic (beside a portable program, in the user's
+// data folder otherwise): a plain-text dictionary to which single lines are
+// appended.
 
 #include <string>
+
+#include "app/UserFolders.h"
 
 namespace vellumar {
 
@@ -12,9 +15,6 @@ struct AppendResult {
     bool created = false;   // this call created the file (with its title line)
     bool written = false;   // the line was written
 };
-
-// ProgramDirectory() followed by "user's.dic".
-std::string UserDictionaryPath();
 
 // Appends `line` and CR LF to user's.dic, creating the file with its title
 // line when it is missing. When the file's last line has no line break, one

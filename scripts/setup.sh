@@ -11,6 +11,7 @@ packages=(
   lhasa jlha-utils
   qt6-base-dev fonts-dejavu-core
   xvfb xauth x11-utils xdotool imagemagick hyperfine
+  dpkg-dev file lintian appstream desktop-file-utils
 )
 
 missing=()

@@ -3,8 +3,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
 
+#include "app/Notes.h"
+#include "app/Settings.h"
+#include "app/UserDictionary.h"
+#include "app/UserFolders.h"
 #include "ui/LabelStyle.h"
 #include "ui/LinkLabel.h"
 #include "ui/ProductLinks.h"
@@ -18,13 +24,32 @@ namespace {
 // Both credited roles name the project's team.
 const QString kTeam = QStringLiteral("Команда Vellumar");
 
+QString LocalPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+// A folder as a person reads it: the home folder shortened to "~".
+QString FolderText(const std::string& folder) {
+    const QString path = LocalPath(folder);
+    const QString home = QDir::homePath() + QLatin1Char('/');
+    return path.startsWith(home) ? QStringLiteral("~/") + path.mid(home.size()) : path;
+}
+
+// Where each of the user's files is, in full.
+QString FilesHint() {
+    const std::string notes = NotesPath();
+    const QString notesText = notes == NotesFileName
+                                  ? QStringLiteral("Notes.txt в папке, из которой запущена программа")
+                                  : LocalPath(notes);
+    return QStringLiteral("Личный словарь: ") + LocalPath(UserDictionaryPath()) + QStringLiteral("\nЗаметки: ") +
+           notesText + QStringLiteral("\nНастройки: ") + LocalPath(SettingsPath());
+}
+
 }  // namespace
 
 TfmAbout::TfmAbout(QWidget* parent) : SideDialog(parent, QStringLiteral("Vellumar")) {
     setObjectName(QStringLiteral("fmAbout"));
     // The controls stand over the group box rather than in it, so that they
     // keep the window's font and colours instead of its title's.
-    lb1 = Placed(new QGroupBox(this), "lb1", {8, 6, 324, 158});
+    lb1 = Placed(new QGroupBox(this), "lb1", {8, 6, 324, 208});
     QFont title = lb1->font();
     title.setPixelSize(16);
     title.setBold(true);
@@ -43,18 +68,22 @@ TfmAbout::TfmAbout(QWidget* parent) : SideDialog(parent, QStringLiteral("Velluma
     edSite = Placed(new QLineEdit(this), "edSite", {120, 112, 204, 18});
     lbMail = Placed(new LinkLabel(QStringLiteral("Почта"), this), "lbMail", {20, 134, 96, 18});
     edMail = Placed(new QLineEdit(this), "edMail", {120, 134, 204, 18});
-    btOK = Placed(new QPushButton(QStringLiteral("OK"), this), "btOK", {130, 174, 80, 26});
+    lbFiles = Placed(new QLabel(QStringLiteral("Ваши файлы"), this), "lbFiles", {20, 162, 96, 18});
+    edFiles = Placed(new QLineEdit(this), "edFiles", {120, 162, 204, 18});
+    lbSettings = Placed(new QLabel(QStringLiteral("Настройки"), this), "lbSettings", {20, 184, 96, 18});
+    edSettings = Placed(new QLineEdit(this), "edSettings", {120, 184, 204, 18});
+    btOK = Placed(new QPushButton(QStringLiteral("OK"), this), "btOK", {130, 224, 80, 26});
     btOK->setDefault(true);
 
     QPalette flat = palette();
     flat.setColor(QPalette::Base, flat.color(QPalette::Window));
-    for (QLineEdit* field : {edSite, edMail}) {
+    for (QLineEdit* field : {edSite, edMail, edFiles, edSettings}) {
         field->setReadOnly(true);
         field->setFrame(false);
         field->setPalette(flat);
         field->setTextMargins(0, 0, 0, 0);
     }
-    setFixedSize(340, 210);
+    setFixedSize(340, 260);
 
     connect(lbSite, &LinkLabel::clicked, this, &TfmAbout::lbSiteClick);
     connect(lbMail, &LinkLabel::clicked, this, &TfmAbout::lbMailClick);
@@ -69,7 +98,11 @@ void TfmAbout::FormCreate() {
     lb2->setText(QStringLiteral("программа для решения кроссвордов"));
     edSite->setText(ProductWebPage());
     edMail->setText(ProductMailAddress());
-    for (QLineEdit* field : {edSite, edMail}) field->setCursorPosition(0);
+    edFiles->setText(FolderText(UserDictionaryDirectory()));
+    edSettings->setText(FolderText(SettingsDirectory()));
+    for (QLineEdit* field : {edSite, edMail, edFiles, edSettings}) field->setCursorPosition(0);
+    const QString filesHint = FilesHint();
+    for (QWidget* w : std::initializer_list<QWidget*>{lbFiles, edFiles, lbSettings, edSettings}) w->setToolTip(filesHint);
     lbSite->setToolTip(QStringLiteral("Открыть страницу ") + ProductWebPage());
     const QString mailHint = QStringLiteral("Отправка сообщения в ") + ProductMailAddress();
     for (LinkLabel* label : {lbMail, lb4, Label2}) label->setToolTip(mailHint);

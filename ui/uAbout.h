@@ -1,6 +1,7 @@
 #pragma once
 // The about box: the product name and version, what it is for, who made it,
-// and links to the product's web page and mail address.
+// links to the product's web page and mail address, and the folders of the
+// user's own files.
 
 #include "ui/SideDialog.h"
 
@@ -28,6 +29,10 @@ public:
     QLineEdit* edSite = nullptr;
     LinkLabel* lbMail = nullptr;
     QLineEdit* edMail = nullptr;
+    QLabel* lbFiles = nullptr;        // "Ваши файлы": the personal dictionary and the notes
+    QLineEdit* edFiles = nullptr;
+    QLabel* lbSettings = nullptr;     // "Настройки": the settings file's folder
+    QLineEdit* edSettings = nullptr;
     QPushButton* btOK = nullptr;
 
 public Q_SLOTS:

@@ -31,6 +31,7 @@
 #include "app/ProgramDirectory.h"
 #include "app/SearchChoices.h"
 #include "app/Settings.h"
+#include "app/UserFolders.h"
 #include "engine/Letters.h"
 #include "ui/ControlNames.h"
 #include "ui/HandlerFailure.h"
@@ -341,7 +342,8 @@ void TfmMain::FormCreate() {
     mmWhatsNew->setText(mmWhatsNew->text() + QLatin1String(Version));
     ApplicationTitle() = windowTitle();
     mNotes->setPlainText(FromCp1251(LoadNotes()));
-    ShowSearchChoices(ReadSearchChoices());
+    choicesAtStart_ = ReadSearchChoices();
+    ShowSearchChoices(choicesAtStart_);
     // Which of the labels (made with the page) show, and the first position label bold.
     ShowMaskColumns();
     BoldPos = 0;
@@ -355,7 +357,7 @@ void TfmMain::FormCreate() {
 // One checked entry per dictionary above the separator, in catalogue order;
 // the separator hidden when there is none.
 void TfmMain::ScanDictionaryMenu() {
-    catalogue_ = ScanDictionaries(ProgramDirectory());
+    catalogue_ = ScanDictionaries(DictionaryDirectories());
     for (const DictionaryEntry& entry : catalogue_) {
         auto* action = new QAction(FromCp1251(entry.caption), this);
         action->setCheckable(true);
@@ -439,7 +441,10 @@ bool TfmMain::eventFilter(QObject* watched, QEvent* event) {
 void TfmMain::closeEvent(QCloseEvent* event) {
     SaveNotes(ToCrLf(ToCp1251(mNotes->toPlainText())));
     try {
-        WriteSearchChoices(SearchChoicesShown());
+        if (const SearchChoices shown = SearchChoicesShown(); shown != choicesAtStart_) {
+            WriteSearchChoices(shown);
+            choicesAtStart_ = shown;
+        }
     } catch (const std::exception& e) {
         ShowFailure(this, e);
     }

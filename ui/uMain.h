@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/Catalogue.h"
+#include "app/SearchChoices.h"
 #include "engine/Match.h"
 
 class QAction;
@@ -29,10 +30,6 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QTimer;
-
-namespace vellumar {
-struct SearchChoices;
-}
 
 namespace vellumar::ui {
 
@@ -259,6 +256,8 @@ private:
         bool inDefinitions = false;
     };
     LastSearch lastSearch_;
+    // The choices as read at start: written back at the end only if changed.
+    SearchChoices choicesAtStart_;
 
     std::vector<QObject*> components_;
     DictionaryCatalogue catalogue_;   // as scanned at start; the marks live in the menu

@@ -2,9 +2,11 @@
 // Helpers shared by the core's tests: a scratch directory and a recorder of the
 // messages shown to the user (cp1251 literals come from tests/common/Cp1251.h).
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -45,6 +47,35 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// Sets an environment variable (or unsets it, for nothing) and restores it at the end.
+class EnvironmentValue {
+public:
+    EnvironmentValue(const char* name, const std::optional<std::string>& value) : name_(name) {
+        if (const char* old = std::getenv(name)) saved_ = old;
+        Set(value);
+    }
+    ~EnvironmentValue() { Set(saved_); }
+    EnvironmentValue(const EnvironmentValue&) = delete;
+    EnvironmentValue& operator=(const EnvironmentValue&) = delete;
+
+private:
+    void Set(const std::optional<std::string>& value) {
+        if (value) ::setenv(name_, value->c_str(), 1);
+        else ::unsetenv(name_);
+    }
+    const char* name_;
+    std::optional<std::string> saved_;
+};
+
+// Every file and folder under `root`, relative to it.
+inline std::vector<std::string> Tree(const std::filesystem::path& root) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
+        names.push_back(std::filesystem::relative(entry.path(), root).string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 // Records every message shown while it lives.
 class MessageRecorder {

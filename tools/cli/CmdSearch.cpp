@@ -1,4 +1,4 @@
-// vellumar-cli search: the search of the main window over a directory's dictionaries.
+// vellumar-cli search: the search of the main window over the window's dictionaries or a directory's.
 
 #include <cstdio>
 #include <string>
@@ -6,11 +6,11 @@
 
 #include "app/AppMessages.h"
 #include "app/Catalogue.h"
-#include "app/ProgramDirectory.h"
 #include "app/DefinitionText.h"
 #include "app/ResultOrder.h"
 #include "app/SearchChoices.h"
 #include "app/SearchRun.h"
+#include "app/UserFolders.h"
 #include "engine/Convert.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Exception.h"
@@ -158,9 +158,9 @@ int RunSearchCommand(const std::vector<std::string>& args) {
         if (!error.empty()) return UsageError(kName, error);
     }
 
-    SearchOutcome outcome = o.file.empty()
-                                ? RunSearchInDirectory(o.dir.empty() ? ProgramDirectory() : o.dir, o.kind, text, o.settings)
-                                : RunFileSearch(text, o.file, o.settings);
+    const std::vector<std::string> folders = o.dir.empty() ? DictionaryDirectories() : std::vector{o.dir};
+    SearchOutcome outcome = o.file.empty() ? RunSearchInDirectories(folders, o.kind, text, o.settings)
+                                           : RunFileSearch(text, o.file, o.settings);
     if (outcome.status == SearchOutcome::Status::Rejected) return kExitUsage;
     if (outcome.unreadableFile) return kExitFailure;
 
@@ -189,7 +189,7 @@ const CommandRegistration registration({
     "[--anagram | --word] [--dir DIR | --file FILE] [--where words|definitions|both] "
     "[--part whole|begin|end|any] [--weight OP N] [--no-yo-ye] [--no-y-i] [--no-tz-mz] "
     "[--sort alpha|length|weight] [--raw] QUERY",
-    "Searches the dictionaries of DIR (default: the program's directory) for a mask "
+    "Searches the dictionaries of DIR (default: the program's and the user's, as the window does) for a mask "
     "(blank, ? or . for an unknown letter), a word (--word) or an anagram (--anagram). "
     "--where definitions finds the entries whose definition holds a word that fits the mask, "
     "--where both either kind once. --part begin, end or any lets the mask stand for the start, "

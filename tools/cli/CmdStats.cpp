@@ -1,4 +1,4 @@
-// vellumar-cli stats: the statistics window's counts over a directory's dictionaries.
+// vellumar-cli stats: the statistics window's counts over the window's dictionaries or a directory's.
 
 #include <cstdio>
 #include <string>
@@ -6,8 +6,8 @@
 
 #include "app/AppMessages.h"
 #include "app/Catalogue.h"
-#include "app/ProgramDirectory.h"
 #include "app/Statistics.h"
+#include "app/UserFolders.h"
 #include "tools/cli/Command.h"
 #include "tools/cli/Output.h"
 #include "tools/cli/Encoding.h"
@@ -29,7 +29,7 @@ int RunStats(const std::vector<std::string>& args) {
     }
     if (!CheckFolderOption(dir)) return kExitUsage;
 
-    const DictionaryCatalogue catalogue = ScanDictionaries(dir.empty() ? ProgramDirectory() : dir);
+    const DictionaryCatalogue catalogue = dir.empty() ? ScanDictionaries(DictionaryDirectories()) : ScanDictionaries(dir);
     if (catalogue.empty()) {
         WriteOut(Cp1251ToUtf8(texts::NoDictionaries) + "\n");
         FinishOut();
@@ -52,7 +52,7 @@ const CommandRegistration registration({
     kName,
     "[--dir DIR]",
     "Counts the words of each length and the share of each letter over the dictionaries of DIR "
-    "(default: the program's directory). A DIR that is no folder is refused (exit 2).",
+    "(default: the program's and the user's, as the window does). A DIR that is no folder is refused (exit 2).",
     RunStats,
 });
 

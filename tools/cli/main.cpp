@@ -17,10 +17,13 @@ std::vector<Command>& Registry() {
     return commands;
 }
 
+// The command's name and, when it takes any, its arguments.
+std::string Synopsis(const Command& c) { return *c.usage ? std::string(c.name) + ' ' + c.usage : std::string(c.name); }
+
 std::string HelpText() {
     std::string text = "Usage: vellumar-cli COMMAND [ARGS...]\n\nCommands:\n";
     for (const Command& c : Commands())
-        text += std::string("  ") + c.name + ' ' + c.usage + "\n      " + c.summary + '\n';
+        text += "  " + Synopsis(c) + "\n      " + c.summary + '\n';
     return text + "\nvellumar-cli --help shows this text.\n";
 }
 }  // namespace
@@ -36,7 +39,7 @@ const std::vector<Command>& Commands() { return Registry(); }
 int UsageError(const std::string& commandName, const std::string& message) {
     WriteErr("vellumar-cli: " + message + '\n');
     for (const Command& c : Commands())
-        if (commandName == c.name) WriteErr(std::string("usage: vellumar-cli ") + c.name + ' ' + c.usage + '\n');
+        if (commandName == c.name) WriteErr("usage: vellumar-cli " + Synopsis(c) + '\n');
     return kExitUsage;
 }
 
@@ -66,7 +69,7 @@ int main(int argc, char** argv) {
         if (args[0] != c.name) continue;
         std::vector<std::string> rest(args.begin() + 1, args.end());
         if (std::find(rest.begin(), rest.end(), "--help") != rest.end()) {
-            WriteOut(std::string("usage: vellumar-cli ") + c.name + ' ' + c.usage + "\n" + c.summary + '\n');
+            WriteOut("usage: vellumar-cli " + Synopsis(c) + "\n" + c.summary + '\n');
             return kExitOk;
         }
         try {
