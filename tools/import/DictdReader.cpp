@@ -103,7 +103,7 @@ std::string ShortName(std::string_view text) {
 // its case and signs (dictfmt keeps only letters and digits without
 // --allchars): then the line's spelling is the headword.
 std::string_view TakeHeadwordLines(std::string_view text, std::vector<std::string_view>& headwords,
-                                   EntryBuilder& entries) {
+                                   EntrySink& entries) {
     std::vector<bool> matched(headwords.size(), false);
     for (;;) {
         std::string_view rest = text;

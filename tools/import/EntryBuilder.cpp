@@ -3,6 +3,7 @@
 #include "engine/Cp1251Literal.h"
 #include "engine/Letters.h"
 #include "tools/import/ImportErrors.h"
+#include "tools/import/Utf8.h"
 
 #include <algorithm>
 #include <vector>
@@ -67,7 +68,7 @@ void DefinitionLines::Add(std::string_view line, bool keepMarks) {
         text_ += last == ',' || last == ';' || last == ':' ? " " : "; ";
     }
     const std::size_t start = text_.size();
-    text_ += line;
+    text_ += line.substr(0, Utf8CutPoint(line, kMaxDefinitionSourceBytes - start));
     for (std::size_t i = start; i < text_.size(); ++i) {
         const auto b = static_cast<unsigned char>(text_[i]);
         if (b < 0x20 && !(keepMarks && text_[i] == kHeadwordMark)) text_[i] = ' ';

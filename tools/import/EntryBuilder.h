@@ -35,20 +35,27 @@ private:
     std::string text_;
 };
 
-class EntryBuilder {
+// What the readers hand their entries to.
+class EntrySink {
+public:
+    virtual ~EntrySink() = default;
+    // One entry of the source: one or more headwords (UTF-8) sharing a definition.
+    virtual void Add(std::span<const std::string_view> headwords, std::string_view definition) = 0;
+    // Headwords whose entry can't be read (its data lies outside the file).
+    virtual void Damaged(std::size_t headwords) = 0;
+    // The same word, ignoring case and what is no letter or digit (as index
+    // makers strip it): false when either is not text that cp1251 can hold.
+    virtual bool SameWord(std::string_view a, std::string_view b) = 0;
+};
+
+class EntryBuilder : public EntrySink {
 public:
     EntryBuilder(Cp1251Encoder& encoder, pack::DictionaryCollector& collector, ImportSummary& summary)
         : encoder_(encoder), collector_(collector), summary_(summary) {}
 
-    // One entry of the source: one or more headwords sharing a definition.
-    void Add(std::span<const std::string_view> headwords, std::string_view definition);
-    void Add(std::string_view headword, std::string_view definition) { Add({&headword, 1}, definition); }
-    // Headwords whose entry can't be read (its data lies outside the file).
-    void Damaged(std::size_t headwords);
-
-    // The same word, ignoring case and what is no letter or digit (as index
-    // makers strip it): false when either is not text that cp1251 can hold.
-    bool SameWord(std::string_view a, std::string_view b);
+    void Add(std::span<const std::string_view> headwords, std::string_view definition) override;
+    void Damaged(std::size_t headwords) override;
+    bool SameWord(std::string_view a, std::string_view b) override;
 
     // A title as one cp1251 line; empty when nothing of it is left.
     std::string Title(std::string_view utf8);

@@ -12,7 +12,7 @@
 namespace vellumar::import {
 
 struct ReadContext {
-    EntryBuilder& entries;
+    EntrySink& entries;
     // The share of the source read, 0 to 1; throws EImportCancelled to stop.
     std::function<void(double)> progress;
     std::string title;  // UTF-8, empty when the source names none
