@@ -11,7 +11,7 @@ namespace vellumar::import {
 
 namespace {
 
-constexpr std::size_t kInputChunk = 256 << 10;
+constexpr std::size_t kInputChunk = 64 << 10;
 constexpr unsigned char kGzipMagic[2] = {0x1F, 0x8B};
 
 }  // namespace
@@ -25,22 +25,22 @@ ByteSource::ByteSource(const std::string& path, std::uint64_t limit) : path_(pat
         throw EFOpenError(path);
     }
     fileSize_ = static_cast<std::uint64_t>(info.st_size);
-    input_.reserve(kInputChunk);
+    input_ = std::make_unique_for_overwrite<unsigned char[]>(kInputChunk);
     try {
         FillInput();
     } catch (...) {
         std::fclose(file_);
         throw;
     }
-    gzip_ = input_.size() >= 2 && std::memcmp(input_.data(), kGzipMagic, 2) == 0;
+    gzip_ = inputSize_ >= 2 && std::memcmp(input_.get(), kGzipMagic, 2) == 0;
     if (!gzip_) return;
     // 16 + MAX_WBITS: a gzip wrapper, whose extra field (dictzip's chunk table) zlib skips.
     if (inflateInit2(&zs_, 16 + MAX_WBITS) != Z_OK) {
         std::fclose(file_);
         throw EImportError(path + ": cannot start the gzip expansion");
     }
-    zs_.next_in = input_.data();
-    zs_.avail_in = static_cast<uInt>(input_.size());
+    zs_.next_in = input_.get();
+    zs_.avail_in = static_cast<uInt>(inputSize_);
 }
 
 ByteSource::~ByteSource() {
@@ -50,23 +50,24 @@ ByteSource::~ByteSource() {
 
 void ByteSource::Fail(const std::string& what) const { throw EImportError(path_ + ": " + what); }
 
+// Only gzip input is ever kept: the one byte of a member's end that may not
+// show yet whether another member follows.
 bool ByteSource::FillInput() {
     const std::size_t kept = gzip_ ? zs_.avail_in : 0;
-    if (kept > 0) std::memmove(input_.data(), zs_.next_in, kept);
-    input_.resize(kept + kInputChunk);
+    if (kept > 0) std::memmove(input_.get(), zs_.next_in, kept);
     std::size_t got = 0;
     if (!fileEnded_) {
-        got = std::fread(input_.data() + kept, 1, kInputChunk, file_);
-        if (got < kInputChunk) {
+        got = std::fread(input_.get() + kept, 1, kInputChunk - kept, file_);
+        if (got < kInputChunk - kept) {
             if (std::ferror(file_)) Fail("read error");
             fileEnded_ = true;
         }
     }
-    input_.resize(kept + got);
+    inputSize_ = kept + got;
     fileOffset_ += got;
     if (gzip_) {
-        zs_.next_in = input_.data();
-        zs_.avail_in = static_cast<uInt>(input_.size());
+        zs_.next_in = input_.get();
+        zs_.avail_in = static_cast<uInt>(inputSize_);
     }
     if (observer_) observer_();
     return got > 0;
@@ -82,8 +83,8 @@ std::size_t ByteSource::Read(char* data, std::size_t size) {
 // The first chunk, read by the constructor to look for the gzip magic, is
 // handed out before the file is read on.
 std::size_t ByteSource::ReadFile(char* data, std::size_t size) {
-    std::size_t done = std::min(size, input_.size() - inputPos_);
-    if (done > 0) std::memcpy(data, input_.data() + inputPos_, done);
+    std::size_t done = std::min(size, inputSize_ - inputPos_);
+    if (done > 0) std::memcpy(data, input_.get() + inputPos_, done);
     inputPos_ += done;
     if (done == size || fileEnded_) return done;
     const std::size_t got = std::fread(data + done, 1, size - done, file_);

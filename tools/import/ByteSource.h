@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace vellumar::import {
 
@@ -54,7 +54,8 @@ private:
     bool fileEnded_ = false;
     bool streamEnded_ = false;
     z_stream zs_{};
-    std::vector<unsigned char> input_;
+    std::unique_ptr<unsigned char[]> input_;
+    std::size_t inputSize_ = 0;
     std::size_t inputPos_ = 0;   // plain files: how much of the first chunk was handed out
     std::function<void()> observer_;
 };

@@ -3,7 +3,7 @@
 namespace vellumar::import {
 
 namespace {
-constexpr std::size_t kReadChunk = 256 << 10;
+constexpr std::size_t kReadChunk = 64 << 10;
 }  // namespace
 
 // Bytes before start_ are no longer needed; they are dropped only when more
@@ -13,10 +13,9 @@ bool SliceReader::ReadMore() {
     buffer_.erase(0, start_);
     base_ += start_;
     start_ = 0;
-    const std::size_t kept = buffer_.size();
-    buffer_.resize(kept + kReadChunk);
-    const std::size_t got = source_.Read(buffer_.data() + kept, kReadChunk);
-    buffer_.resize(kept + got);
+    if (!chunk_) chunk_ = std::make_unique_for_overwrite<char[]>(kReadChunk);
+    const std::size_t got = source_.Read(chunk_.get(), kReadChunk);
+    buffer_.append(chunk_.get(), got);
     ended_ = got == 0;
     return !ended_;
 }

@@ -6,6 +6,7 @@
 #include "tools/import/ByteSource.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,7 @@ private:
     bool ReadMore();
 
     ByteSource& source_;
+    std::unique_ptr<char[]> chunk_;  // what one read brings
     std::string buffer_;
     std::uint64_t base_ = 0;    // the data offset of buffer_[0]
     std::size_t start_ = 0;     // where the entry at hand begins in buffer_

@@ -11,9 +11,9 @@ namespace vellumar::import {
 namespace {
 
 const iconv_t kNoDescriptor = reinterpret_cast<iconv_t>(-1);
-constexpr std::size_t kReadChunk = 256 << 10;
+constexpr std::size_t kReadChunk = 64 << 10;
 // How much of the beginning tells UTF-8 from cp1251.
-constexpr std::size_t kSniffBytes = 64 << 10;
+constexpr std::size_t kSniffBytes = 16 << 10;
 
 TextEncoding TellEncoding(std::string& raw) {
     const auto at = [&](std::size_t i) { return static_cast<unsigned char>(raw[i]); };
@@ -49,18 +49,16 @@ void AppendReplacement(std::string& text) { AppendUtf8(text, kReplacementCharact
 
 }  // namespace
 
-TextLines::TextLines(ByteSource& source) : source_(source), decoder_(kNoDescriptor) {
-    raw_.resize(kSniffBytes);
-    std::size_t got = 0;
-    while (got < kSniffBytes) {
-        const std::size_t n = source_.Read(raw_.data() + got, kSniffBytes - got);
+TextLines::TextLines(ByteSource& source)
+    : source_(source), decoder_(kNoDescriptor), chunk_(std::make_unique_for_overwrite<char[]>(kReadChunk)) {
+    while (raw_.size() < kSniffBytes) {
+        const std::size_t n = source_.Read(chunk_.get(), kSniffBytes - raw_.size());
         if (n == 0) {
             sourceEnded_ = true;
             break;
         }
-        got += n;
+        raw_.append(chunk_.get(), n);
     }
-    raw_.resize(got);
     encoding_ = TellEncoding(raw_);
     if (const char* name = IconvName(encoding_)) {
         decoder_ = iconv_open("UTF-8", name);
@@ -76,10 +74,8 @@ bool TextLines::Decode() {
     if (raw_.empty() || (decoder_ != kNoDescriptor && !sourceEnded_ && raw_.size() < 4)) {
         if (sourceEnded_ && raw_.empty()) return false;
         if (!sourceEnded_) {
-            const std::size_t kept = raw_.size();
-            raw_.resize(kept + kReadChunk);
-            const std::size_t got = source_.Read(raw_.data() + kept, kReadChunk);
-            raw_.resize(kept + got);
+            const std::size_t got = source_.Read(chunk_.get(), kReadChunk);
+            raw_.append(chunk_.get(), got);
             if (got == 0) sourceEnded_ = true;
         }
     }

@@ -9,6 +9,7 @@
 
 #include <iconv.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,7 @@ private:
     ByteSource& source_;
     TextEncoding encoding_ = TextEncoding::Utf8;
     iconv_t decoder_;
+    std::unique_ptr<char[]> chunk_;  // what one read brings
     std::string raw_;        // source bytes not yet decoded
     std::string text_;       // decoded UTF-8 not yet handed out, from textPos_
     std::size_t textPos_ = 0;
