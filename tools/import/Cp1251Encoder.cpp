@@ -1,10 +1,9 @@
 #include "tools/import/Cp1251Encoder.h"
 
 #include "engine/Cp1251Literal.h"
+#include "tools/import/IconvRun.h"
 #include "tools/import/ImportErrors.h"
 #include "tools/import/Utf8.h"
-
-#include <cerrno>
 
 namespace vellumar::import {
 
@@ -26,23 +25,6 @@ char Composed(char base, char32_t mark) {
         if (base == Cp1251<"И">[0]) return Cp1251<"Й">[0];
     }
     return 0;
-}
-
-// Runs `cd` over all of `in` into `out`; stops at the first sequence it can't
-// convert and returns how much of `in` it took.
-std::size_t ConvertRun(iconv_t cd, std::string_view in, std::string& out) {
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    char* src = const_cast<char*>(in.data());
-    std::size_t srcLeft = in.size();
-    char buffer[4096];
-    while (srcLeft > 0) {
-        char* dst = buffer;
-        std::size_t dstLeft = sizeof buffer;
-        const std::size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-        out.append(buffer, static_cast<std::size_t>(dst - buffer));
-        if (r == static_cast<std::size_t>(-1) && errno != E2BIG) break;
-    }
-    return in.size() - srcLeft;
 }
 
 }  // namespace
@@ -68,7 +50,7 @@ Cp1251Encoder::~Cp1251Encoder() {
 Cp1251Encoder::Result Cp1251Encoder::Append(std::string_view utf8, std::string& out, Mode mode) {
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        pos += ConvertRun(strict_, utf8.substr(pos), out);
+        pos += IconvRun(strict_, utf8.substr(pos), out);
         if (pos == utf8.size()) break;
         Result failure = Result::Converted;
         const std::size_t length = AppendSpecial(utf8, pos, out, mode, failure);
@@ -111,7 +93,7 @@ const Cp1251Encoder::Transliteration& Cp1251Encoder::Transliterate(char32_t code
     if (translitCache_.size() >= kMaxCachedCharacters) translitCache_.clear();
     Transliteration result;
     const locale_t previous = translitLocale_ ? uselocale(translitLocale_) : static_cast<locale_t>(nullptr);
-    const std::size_t taken = ConvertRun(translit_, utf8, result.text);
+    const std::size_t taken = IconvRun(translit_, utf8, result.text);
     if (translitLocale_) uselocale(previous);
     if (taken != utf8.size() || result.text == "?") {
         result.text.clear();

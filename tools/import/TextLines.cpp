@@ -1,5 +1,6 @@
 #include "tools/import/TextLines.h"
 
+#include "tools/import/IconvRun.h"
 #include "tools/import/ImportErrors.h"
 #include "tools/import/Utf8.h"
 
@@ -91,24 +92,15 @@ bool TextLines::Decode() {
 // A unit that is not valid (a lone surrogate, cp1251's unused byte) becomes
 // U+FFFD; so does a character that the end of the source cuts off.
 void TextLines::DecodeRaw(bool atEnd) {
-    iconv(decoder_, nullptr, nullptr, nullptr, nullptr);
     const std::size_t unit = encoding_ == TextEncoding::Cp1251 ? 1 : 2;
-    char* src = raw_.data();
-    std::size_t srcLeft = raw_.size();
-    char buffer[16 << 10];
-    while (srcLeft > 0) {
-        char* dst = buffer;
-        std::size_t dstLeft = sizeof buffer;
-        const std::size_t r = iconv(decoder_, &src, &srcLeft, &dst, &dstLeft);
-        text_.append(buffer, static_cast<std::size_t>(dst - buffer));
-        if (r != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
-        if (errno == EINVAL && !atEnd) break;  // the rest of a character comes with the next read
+    std::size_t pos = 0;
+    while ((pos += IconvRun(decoder_, std::string_view(raw_).substr(pos), text_)) < raw_.size()) {
+        const bool cutOff = errno == EINVAL;
+        if (cutOff && !atEnd) break;  // the rest of a character comes with the next read
         AppendReplacement(text_);
-        const std::size_t skip = errno == EINVAL ? srcLeft : std::min(unit, srcLeft);
-        src += skip;
-        srcLeft -= skip;
+        pos += cutOff ? raw_.size() - pos : std::min(unit, raw_.size() - pos);
     }
-    raw_.erase(0, raw_.size() - srcLeft);
+    raw_.erase(0, pos);
 }
 
 bool TextLines::Next(std::string& line) {
