@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "tools/cli/ArchiveArguments.h"
 #include "tools/cli/Command.h"
 #include "tools/cli/Encoding.h"
 #include "tools/cli/Output.h"
 #include "tools/import/ImportDictionary.h"
 #include "tools/import/ImportErrors.h"
-#include "tools/pack/ArchiveWriter.h"
 #include "tools/pack/DictionaryPacker.h"
 
 namespace vellumar::cli {
@@ -31,32 +31,16 @@ void PrintSummary(const import::ImportOptions& options, const import::ImportSumm
 }
 
 int RunImport(const std::vector<std::string>& args) {
+    ArchiveArguments parsed;
+    if (const auto exit = ParseArchiveArguments(kName, args, parsed)) return *exit;
+    if (parsed.title && parsed.title->empty()) return UsageError(kName, "the title must not be empty");
+    if (parsed.positional.empty() || parsed.positional.size() > 2)
+        return UsageError(kName, "expected SOURCE and at most OUT.dic");
     import::ImportOptions options;
-    std::vector<std::string> positional;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--method" || a == "--title") {
-            if (i + 1 == args.size()) return UsageError(kName, a + " needs a value");
-            const std::string& value = args[++i];
-            if (a == "--title") {
-                if (value.empty()) return UsageError(kName, "the title must not be empty");
-                options.title = value;
-                continue;
-            }
-            try {
-                options.method = pack::ParseMethodName(value);
-            } catch (const Exception& e) {
-                return UsageError(kName, e.what());
-            }
-        } else if (a.starts_with("--")) {
-            return UsageError(kName, "unknown option " + a);
-        } else {
-            positional.push_back(a);
-        }
-    }
-    if (positional.empty() || positional.size() > 2) return UsageError(kName, "expected SOURCE and at most OUT.dic");
-    options.source = positional[0];
-    options.output = positional.size() == 2 ? positional[1] : import::DefaultOutputName(options.source);
+    options.method = parsed.method;
+    options.title = parsed.title.value_or(std::string());
+    options.source = parsed.positional[0];
+    options.output = parsed.positional.size() == 2 ? parsed.positional[1] : import::DefaultOutputName(options.source);
     try {
         const import::ImportSummary summary = import::ImportDictionary(options);
         PrintSummary(options, summary);
