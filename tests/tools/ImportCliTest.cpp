@@ -88,6 +88,19 @@ TEST(ImportCli, DslEncodingsAndDictzipGiveTheSameDictionary) {
     }
 }
 
+// An old DSL in cp1251 without a byte order mark and without #NAME, and a
+// headword with optional parts, which stands for each of its readings.
+TEST(ImportCli, Cp1251DslWithOptionalPartsAndTitles) {
+    TempDir dir;
+    WriteFile(dir.File("Лес.dsl"), W("#INDEX_LANGUAGE \"Russian\"\nдуб(ок)(и)\n\tдерево\n"));
+    ASSERT_EQ(Cli(dir, "import " + Quote(dir.File("Лес.dsl")) + " " + Quote(dir.File("a.dic"))).exitCode, 0);
+    EXPECT_EQ(Cli(dir, "unpack --utf8 " + Quote(dir.File("a.dic"))).out,
+              "Лес\nдубДерево\nдубиДерево\nдубокДерево\nдубокиДерево\n");
+    ASSERT_EQ(Cli(dir, "import --title 'Мой лес' " + Quote(dir.File("Лес.dsl")) + " " + Quote(dir.File("b.dic"))).exitCode,
+              0);
+    EXPECT_TRUE(Cli(dir, "unpack --utf8 " + Quote(dir.File("b.dic"))).out.starts_with("Мой лес\nдубДерево\n"));
+}
+
 TEST(ImportCli, StarDictFromTheTabFileConverter) {
     TempDir dir;
     WriteFile(dir.File("tab.txt"), "кот\tДомашнее животное\\nмяукает\nЁж\tколючий зверёк\ndog\tсобака\n"
@@ -168,6 +181,12 @@ TEST(ImportCli, DictdFromDictfmtAndDictzip) {
     Make("dictzip " + Quote(dir.File("d.dict")));
     ASSERT_EQ(Cli(dir, "import " + Quote(dir.File("d.index")) + " " + Quote(dir.File("dz.dic"))).exitCode, 0);
     EXPECT_TRUE(ReadFile(dir.File("dz.dic")) == ReadFile(dir.File("d.dic")));
+
+    // An index that keeps the headwords as written in a fourth column reads the same.
+    Make("cd " + Quote(dir.File("")) + " && dictfmt -j --utf8 --index-keep-orig --headword-separator ';' " +
+         "--break-headwords -s 'Словарь dictd' k < d.txt");
+    ASSERT_EQ(Cli(dir, "import " + Quote(dir.File("k.index")) + " " + Quote(dir.File("k.dic"))).exitCode, 0);
+    EXPECT_TRUE(ReadFile(dir.File("k.dic")) == ReadFile(dir.File("d.dic")));
 }
 
 TEST(ImportCli, DamagedSourcesEndInOneLineAndLeaveNoFile) {
