@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -24,13 +25,19 @@ namespace vellumar::fuzz {
 
 inline constexpr std::string_view kSectionMark = "#|#";
 
-// A folder of this process's own for the source's files.
+// A folder of this process's own for the source's files, removed when the fuzzer ends.
 inline const std::string& FuzzFolder() {
     static const std::string folder = [] {
         std::string path = "/tmp/vellumar_import_fuzz_" + std::to_string(::getpid());
         std::filesystem::create_directories(path);
         return path + "/";
     }();
+    // Registered once the folder's name is made, so it runs before the name is destroyed.
+    static const bool removedAtExit = std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(FuzzFolder(), ignored);
+    }) == 0;
+    (void)removedAtExit;
     return folder;
 }
 
