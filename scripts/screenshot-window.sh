@@ -6,7 +6,7 @@
 # ...), or "screen" for the whole screen (the letter picker has no title).
 # ACTIONS: xdotool key names sent to the main window (ctrl+d, F12, alt+f ...),
 # "click@X,Y" / "rclick@X,Y" for a left or right click at a point of the main
-# window, "sleep" for a pause.
+# window, "type:TEXT" to type a text (a path into a file dialog), "sleep" for a pause.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$(realpath -m "$1")
@@ -21,6 +21,7 @@ for action in "$@"; do
       point=${action#*@}
       button=1; [[ $action == rclick@* ]] && button=3
       xdotool mousemove --window "$main" "${point%,*}" "${point#*,}" click "$button" ;;
+    type:*) xdotool type --delay 20 "${action#type:}" ;;
     sleep) sleep 0.5 ;;
     *) xdotool key --window "$main" "$action" ;;
   esac

@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   hunspell-ru mythes-ru
   lhasa jlha-utils
+  zlib1g-dev dictfmt dictzip stardict-tools
   qt6-base-dev fonts-dejavu-core
   xvfb xauth x11-utils xdotool imagemagick hyperfine
   dpkg-dev file lintian appstream desktop-file-utils

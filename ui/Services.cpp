@@ -20,8 +20,8 @@ Services DefaultServices() {
     s.message = [](QWidget* parent, const QString& text) {
         QMessageBox::information(parent, ApplicationTitle(), text);
     };
-    s.openFile = [](QWidget* parent) -> std::optional<QString> {
-        const QString path = QFileDialog::getOpenFileName(parent);
+    s.openFile = [](QWidget* parent, const QString& caption, const QString& filter) -> std::optional<QString> {
+        const QString path = QFileDialog::getOpenFileName(parent, caption, QString(), filter);
         if (path.isEmpty()) return std::nullopt;
         return path;
     };

@@ -21,8 +21,9 @@ namespace vellumar::ui {
 struct Services {
     // A message box with an OK button; lines are separated by "\n".
     std::function<void(QWidget* parent, const QString& text)> message;
-    // The open-file dialog: the chosen path, or nothing when cancelled.
-    std::function<std::optional<QString>(QWidget* parent)> openFile;
+    // The open-file dialog with a caption and a filter of the file types
+    // offered (both may be empty): the chosen path, or nothing when cancelled.
+    std::function<std::optional<QString>(QWidget* parent, const QString& caption, const QString& filter)> openFile;
     // The font chooser preset to `face`: the chosen face, or nothing when cancelled.
     std::function<std::optional<QString>(QWidget* parent, const QString& face)> chooseFont;
     // Opens a web or mailto: address; failures are silent.

@@ -26,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <map>
 
 #include "app/Notes.h"
 #include "app/ProgramDirectory.h"
@@ -128,6 +129,7 @@ void TfmMain::CreateMenus() {
     mm1->setObjectName(QStringLiteral("mm1"));
     mmAddKlav = MakeAction(mmDics, "mmAddKlav", QStringLiteral("&Добавление слов..."));
     mmAddKlav->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    mmImport = MakeAction(mmDics, "mmImport", QStringLiteral("&Импорт словаря..."));
 
     mmSearch = MakeMenu("mmSearch", QStringLiteral("&Поиск"));
     mmWords = MakeAction(mmSearch, "mmWords", QStringLiteral("Поиск &Слов"));
@@ -154,6 +156,7 @@ void TfmMain::CreateMenus() {
     connect(mmSetup, &QAction::triggered, this, &TfmMain::mmSetupClick);
     connect(mmExit, &QAction::triggered, this, &TfmMain::mmExitClick);
     connect(mmAddKlav, &QAction::triggered, this, &TfmMain::mmAddKlavClick);
+    connect(mmImport, &QAction::triggered, this, &TfmMain::mmImportClick);
     connect(mmStat, &QAction::triggered, this, &TfmMain::mmStatClick);
     connect(mmFind, &QAction::triggered, this, &TfmMain::mmFindClick);
     connect(mmDop, &QAction::triggered, this, &TfmMain::mmDopClick);
@@ -368,6 +371,20 @@ void TfmMain::ScanDictionaryMenu() {
         DictionaryEntries.push_back(action);
     }
     mm1->setVisible(!DictionaryEntries.empty());
+}
+
+void TfmMain::RescanDictionaryMenu() {
+    std::map<std::string, bool> marks;
+    for (const DictionaryEntry& entry : Catalogue()) marks[entry.path] = entry.checked;
+    for (QAction* action : DictionaryEntries) {
+        mmDics->removeAction(action);
+        delete action;
+    }
+    DictionaryEntries.clear();
+    ScanDictionaryMenu();
+    for (std::size_t i = 0; i < catalogue_.size(); ++i)
+        if (const auto found = marks.find(catalogue_[i].path); found != marks.end())
+            DictionaryEntries[i]->setChecked(found->second);
 }
 
 // The titles and paths as scanned (no round trip through the menu's texts),

@@ -124,6 +124,7 @@ public:
     QMenu* mmDics = nullptr;
     QAction* mm1 = nullptr;
     QAction* mmAddKlav = nullptr;
+    QAction* mmImport = nullptr;
     QMenu* mmSearch = nullptr;
     QAction* mmWords = nullptr;
     QAction* mmPalindroms = nullptr;
@@ -179,6 +180,7 @@ public Q_SLOTS:
     void mmExitClick();
     void mmSetupClick();
     void mmAddKlavClick();
+    void mmImportClick();
     void mmStatClick();
     void mmAboutClick();
     void mmTopicClick();
@@ -232,6 +234,9 @@ private:
     void CreateMenus();
     void CreatePositionLabels();
     void ScanDictionaryMenu();
+    // The menu's entries made afresh from the folder, each keeping its check
+    // mark; an entry new to the folder comes checked.
+    void RescanDictionaryMenu();
     void WireSearchPage();
     // The grid's width, the labels shown and lLen after N changed.
     void ShowMaskColumns();

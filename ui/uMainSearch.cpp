@@ -233,7 +233,7 @@ void TfmMain::rbFClick() {
 }
 
 void TfmMain::btFileClick() {
-    const std::optional<QString> path = AppServices().openFile(this);
+    const std::optional<QString> path = AppServices().openFile(this, QString(), QString());
     if (!path) return;
     cbFile->setEditText(*path);
     AddToHistory(cbFile, *path);

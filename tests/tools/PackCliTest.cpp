@@ -7,22 +7,6 @@ namespace {
 
 using namespace packtest;
 
-const std::string kCli = std::string(VELLUMAR_BIN_DIR) + "/vellumar-cli";
-
-struct CliResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-CliResult Cli(const TempDir& dir, const std::string& args) {
-    CliResult r;
-    const std::string err = dir.File("stderr.txt");
-    r.exitCode = RunCommand(Quote(kCli) + " " + args + " 2>" + Quote(err), &r.out);
-    r.err = ReadFile(err);
-    return r;
-}
-
 // Messy lines: case, spacing, blanks around the line, duplicates after
 // normalising, lines to skip, the separator byte, and all three line breaks.
 std::string MessyDictionaryUtf8() {

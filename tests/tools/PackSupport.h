@@ -100,4 +100,22 @@ inline std::string Quote(const std::string& s) {
     return q + "'";
 }
 
+struct CliResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the built vellumar-cli with `args` (shell words), in `dir` when `inDir`;
+// its standard error goes through a file in `dir`.
+inline CliResult Cli(const TempDir& dir, const std::string& args, bool inDir = false) {
+    static const std::string cli = std::string(VELLUMAR_BIN_DIR) + "/vellumar-cli";
+    CliResult r;
+    const std::string err = dir.File("stderr.txt");
+    const std::string cd = inDir ? "cd " + Quote(dir.File("")) + " && " : "";
+    r.exitCode = RunCommand(cd + Quote(cli) + " " + args + " 2>" + Quote(err), &r.out);
+    r.err = ReadFile(err);
+    return r;
+}
+
 }  // namespace vellumar::packtest

@@ -38,16 +38,17 @@ TEST(MainStartup, DictionaryMenuListsTheFilesInReverseAboveTheFixedItems) {
     FormsScope forms;
     const QStringList texts = MenuTexts(forms.main().mmDics);
     EXPECT_EQ(texts, (QStringList{Q("Пользовательский словарь"), QString(), Q("Словарь c"), Q("Словарь b"),
-                                  Q("Словарь a"), QStringLiteral("-"), Q("&Добавление слов...")}));
+                                  Q("Словарь a"), QStringLiteral("-"), Q("&Добавление слов..."),
+                                  Q("&Импорт словаря...")}));
     for (const QAction* entry : forms.main().DictionaryEntries) EXPECT_TRUE(entry->isChecked());
     EXPECT_EQ(forms.main().Catalogue().front().path, folder.dir.Dir() + "user's.dic");
     EXPECT_TRUE(seams.seen.messages.empty());
 }
 
-TEST(MainStartup, WithoutDictionariesOnlyTheAddWordsEntryShows) {
+TEST(MainStartup, WithoutDictionariesOnlyTheFixedEntriesShow) {
     ProgramFolder folder;
     FormsScope forms;
-    EXPECT_EQ(MenuTexts(forms.main().mmDics), QStringList{Q("&Добавление слов...")});
+    EXPECT_EQ(MenuTexts(forms.main().mmDics), (QStringList{Q("&Добавление слов..."), Q("&Импорт словаря...")}));
 }
 
 TEST(MainStartup, FormCreateLaysOutThePageAndTakesOverSettingsAndNotes) {

@@ -16,7 +16,10 @@ namespace vellumar::test {
 SeamScope::SeamScope() : saved_(ui::AppServices()) {
     ui::Services& s = ui::AppServices();
     s.message = [this](QWidget*, const QString& text) { seen.messages.push_back(text); };
-    s.openFile = [this](QWidget*) { return seen.fileAnswer; };
+    s.openFile = [this](QWidget*, const QString&, const QString& filter) {
+        seen.fileFilters.push_back(filter);
+        return seen.fileAnswer;
+    };
     s.chooseFont = [this](QWidget*, const QString& face) {
         seen.fontsAsked.push_back(face);
         return seen.fontAnswer;

@@ -26,6 +26,7 @@ struct SeamRecorder {
     std::vector<QUrl> openedUrls;
     std::vector<int> helpTopics;
     std::vector<QString> fontsAsked;         // the face each font chooser was preset to
+    std::vector<QString> fileFilters;        // the file types each open-file dialog offered
     std::optional<QString> fileAnswer;       // what the open-file dialog returns
     std::optional<QString> fontAnswer;       // what the font chooser returns
 };

@@ -7,6 +7,7 @@
 #include "engine/Cp1251Literal.h"
 #include "engine/Exception.h"
 #include "engine/TextLines.h"
+#include "tools/cli/ArchiveArguments.h"
 #include "tools/cli/Command.h"
 #include "tools/cli/Output.h"
 #include "tools/cli/Encoding.h"
@@ -86,35 +87,14 @@ void PrintSummary(const PackOptions& options, const pack::PackSummary& s, int me
 
 int RunPack(const std::vector<std::string>& args) {
     PackOptions options;
-    std::vector<std::string> positional;
-    bool haveTitle = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--utf8") {
-            options.utf8 = true;
-        } else if (a == "--method" || a == "--title") {
-            if (i + 1 == args.size()) return UsageError(kName, a + " needs a value");
-            const std::string& value = args[++i];
-            if (a == "--title") {
-                options.title = value;
-                haveTitle = true;
-                continue;
-            }
-            try {
-                options.method = pack::ParseMethodName(value);
-            } catch (const Exception& e) {
-                return UsageError(kName, e.what());
-            }
-        } else if (a.starts_with("--")) {
-            return UsageError(kName, "unknown option " + a);
-        } else {
-            positional.push_back(a);
-        }
-    }
-    if (!haveTitle) return UsageError(kName, "--title is required");
-    if (positional.size() != 2) return UsageError(kName, "expected OUT.dic and INPUT");
-    options.output = positional[0];
-    options.input = positional[1];
+    ArchiveArguments parsed;
+    if (const auto exit = ParseArchiveArguments(kName, args, parsed, {{"--utf8", &options.utf8}})) return *exit;
+    if (!parsed.title) return UsageError(kName, "--title is required");
+    if (parsed.positional.size() != 2) return UsageError(kName, "expected OUT.dic and INPUT");
+    options.method = parsed.method;
+    options.title = *parsed.title;
+    options.output = parsed.positional[0];
+    options.input = parsed.positional[1];
 
     // The title comes from the command line, which is UTF-8 text.
     std::optional<std::string> title = Utf8ToCp1251(options.title);

@@ -2,10 +2,10 @@
 
 #include <iconv.h>
 
-#include <cerrno>
 #include <stdexcept>
 
 #include "engine/Cp1251Literal.h"
+#include "tools/import/IconvRun.h"
 
 namespace vellumar::cli {
 
@@ -25,25 +25,15 @@ public:
     // Converts all of `in`; on an unconvertible or invalid sequence stops and
     // reports its offset (returns false) unless `replace` is set.
     bool Convert(std::string_view in, std::string& out, std::size_t& badOffset, const char* replace) {
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         out.clear();
-        char* src = const_cast<char*>(in.data());
-        std::size_t srcLeft = in.size();
-        char buffer[4096];
-        while (srcLeft > 0) {
-            char* dst = buffer;
-            std::size_t dstLeft = sizeof buffer;
-            std::size_t r = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
-            out.append(buffer, static_cast<std::size_t>(dst - buffer));
-            if (r != static_cast<std::size_t>(-1)) continue;
-            if (errno == E2BIG) continue;
+        std::size_t pos = 0;
+        while ((pos += IconvRun(cd_, in.substr(pos), out)) < in.size()) {
             if (!replace) {
-                badOffset = in.size() - srcLeft;
+                badOffset = pos;
                 return false;
             }
             out += replace;
-            ++src;
-            --srcLeft;
+            ++pos;
         }
         return true;
     }

@@ -76,13 +76,21 @@ void DictionaryCollector::Finish() {
     finished_ = true;
 }
 
-void DictionaryCollector::WriteTo(ArchiveWriter& writer, std::string_view title) {
+std::size_t DictionaryCollector::MemberSize(int length) const {
+    std::size_t bytes = 0;
+    for (const std::string& line : byLength_[length]) bytes += line.size() + MemberLineBreak.size();
+    return bytes;
+}
+
+void DictionaryCollector::WriteTo(ArchiveWriter& writer, std::string_view title, const MemberProgress& progress) {
     if (title.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos)
         throw Exception("The title must be a single line");
     Finish();
     std::string member(title);
     member += MemberLineBreak;
     writer.AddMember(TitleMemberName, member, true);
+    std::size_t total = 0, done = 0;
+    for (int length = MinWordLength; length <= MaxWordLength; ++length) total += MemberSize(length);
     for (int length = MinWordLength; length <= MaxWordLength; ++length) {
         const std::vector<std::string>& lines = byLength_[length];
         if (lines.empty()) continue;
@@ -92,6 +100,8 @@ void DictionaryCollector::WriteTo(ArchiveWriter& writer, std::string_view title)
             member += MemberLineBreak;
         }
         writer.AddMember(LengthMemberName(length), member, true);
+        done += member.size();
+        if (progress) progress(done, total);
     }
 }
 

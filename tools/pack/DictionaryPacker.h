@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,12 +54,17 @@ public:
     void Finish();
     // The sorted lines of one word length (after Finish).
     const std::vector<std::string>& Lines(int length) const { return byLength_[length]; }
+    // The bytes of the member of one word length, line breaks included.
+    std::size_t MemberSize(int length) const;
     const PackSummary& Summary() const { return summary_; }
+
+    // Called after each member with the bytes of lines packed so far and in all.
+    using MemberProgress = std::function<void(std::size_t done, std::size_t total)>;
 
     // Adds "0.dic" with the title line, then one member per non-empty length;
     // a member that packing would not make smaller is stored.
     // Throws when the title holds a line break or a zero byte. Calls Finish if needed.
-    void WriteTo(ArchiveWriter& writer, std::string_view title);
+    void WriteTo(ArchiveWriter& writer, std::string_view title, const MemberProgress& progress = {});
 
 private:
     std::array<std::vector<std::string>, MaxWordLength + 1> byLength_;
