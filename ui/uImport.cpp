@@ -13,7 +13,6 @@
 #include <thread>
 
 #include "app/AppMessages.h"
-#include "app/ProgramDirectory.h"
 #include "tools/import/ImportErrors.h"
 #include "ui/ControlNames.h"
 #include "ui/QtText.h"
@@ -27,8 +26,6 @@ constexpr int kPollMilliseconds = 50;
 constexpr int kDialogWidth = 380;
 
 }  // namespace
-
-std::string ImportFolder() { return ProgramDirectory(); }
 
 std::string ImportTarget(const std::string& folder, const std::string& source) {
     const std::string name = import::DefaultOutputName(source);

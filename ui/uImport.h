@@ -17,8 +17,6 @@ class QPushButton;
 
 namespace vellumar::ui {
 
-std::string ImportFolder();
-
 // The file for a dictionary imported from `source` into `folder`: the
 // source's name with ".dic", or with "-2", "-3" ... before it where a file
 // already has that name.

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "app/UserFolders.h"
 #include "ui/HandlerFailure.h"
 #include "ui/Services.h"
 #include "ui/uImport.h"
@@ -20,7 +21,11 @@ void TfmMain::mmImportClick() {
         const QString sourceName = QFileInfo(*chosen).fileName();
         import::ImportOptions options;
         options.source = QFile::encodeName(*chosen).toStdString();
-        options.output = ImportTarget(ImportFolder(), options.source);
+        // Beside the user's other dictionaries: the program folder of a
+        // portable copy, the user's data folder of an installed one.
+        const std::string folder = UserDictionaryDirectory();
+        CreateUserFolder(folder);   // a failure shows as the import's own
+        options.output = ImportTarget(folder, options.source);
         TfmImport progress(this, sourceName);
         const ImportOutcome outcome = progress.Run(options);
         if (outcome.cancelled) return;

@@ -67,8 +67,8 @@ TEST(ImportCli, DslCardsBecomeOneLinePerHeadword) {
         << r.err;
     EXPECT_NE(r.err.find("dropped 1 characters"), std::string::npos) << r.err;
     EXPECT_EQ(Cli(dir, "unpack --utf8 " + Quote(dir.File("t.dic"))).out, kDslLines);
-    const CliResult found = Cli(dir, "search --dir " + Quote(dir.File("")) + " --word кошка");
-    EXPECT_EQ(found.out, "кошка1.Домашнее животное;Кошка мяукает;[см.пёс] cafe\n");
+    const CliResult found = Cli(dir, "search --raw --dir " + Quote(dir.File("")) + " --word кошка");
+    EXPECT_EQ(test::U(found.out), "кошка1.Домашнее животное;Кошка мяукает;[см.пёс] cafe\n");
 }
 
 TEST(ImportCli, DslEncodingsAndDictzipGiveTheSameDictionary) {
@@ -112,8 +112,8 @@ TEST(ImportCli, StarDictFromTheTabFileConverter) {
     EXPECT_NE(r.err.find("read 4 entries from tab.ifo (StarDict)"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("wrote 3 entries to tab.dic (LZH, title \"tab\")"), std::string::npos) << r.err;
     // Homonyms stay two lines, which the search merges.
-    const CliResult found = Cli(dir, "search --dir " + Quote(dir.File("")) + " --word кот");
-    EXPECT_EQ(found.out, "котДомашнее животное;мяукает·Ещё значение\n");
+    const CliResult found = Cli(dir, "search --raw --dir " + Quote(dir.File("")) + " --word кот");
+    EXPECT_EQ(test::U(found.out), "котДомашнее животное;мяукает·Ещё значение\n");
 
     // An uncompressed .dict and a gzip .idx read the same.
     Make("cd " + Quote(dir.File("")) + " && gzip -dc tab.dict.dz > tab.dict && rm tab.dict.dz && gzip tab.idx");
@@ -233,7 +233,7 @@ TEST(ImportCli, OverlongLineGivesADefinitionCutToItsLimit) {
     const CliResult r = Cli(dir, "import " + Quote(dir.File("long.dsl")) + " " + Quote(dir.File("long.dic")));
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(r.err.find("shortened 1 definitions"), std::string::npos) << r.err;
-    const std::string line = W(Cli(dir, "search --dir " + Quote(dir.File("")) + " --word гора").out);
+    const std::string line = Cli(dir, "search --raw --dir " + Quote(dir.File("")) + " --word гора").out;
     ASSERT_FALSE(line.empty());
     const std::string definition = line.substr(WordPart(line).size(), line.size() - WordPart(line).size() - 1);
     EXPECT_LE(definition.size(), MaxDefinitionLength);

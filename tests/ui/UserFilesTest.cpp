@@ -97,6 +97,20 @@ TEST_P(UserFiles, ASettingAWordAndTheNotesGoToTheUserFoldersAndComeBack) {
     EXPECT_EQ(ui::fmAbout->edSettings->text(), QStringLiteral("~/config/vellumar/"));
 }
 
+TEST_P(UserFiles, AnImportedDictionaryGoesToTheUserDataFolder) {
+    Open();
+    const std::vector<std::string> programFolder = Tree(folder.dir.Path());
+    home.Write("t.dsl", "#NAME \"Толковый\"\nкит\n\tморской зверь\n");
+    seams.seen.fileAnswer = QString::fromStdString(home.File("t.dsl"));
+    w().mmImport->trigger();
+    EXPECT_TRUE(fs::is_regular_file(home.Path() / "data/vellumar/t.dic"));
+    EXPECT_EQ(fs::status(home.Path() / "data/vellumar").permissions(), fs::perms::owner_all);
+    EXPECT_EQ(Tree(folder.dir.Path()), programFolder);
+    EXPECT_EQ(DictionaryMenu(), (QStringList{Q("Толковый"), Q("Встроенный")}));
+    SearchGrid("К Т");
+    EXPECT_EQ(Listed(), (Lines{"китМорской зверь", "котЗверь"}));
+}
+
 INSTANTIATE_TEST_SUITE_P(InstalledAndReadOnlyPortable, UserFiles, ::testing::Bool());
 
 }  // namespace
