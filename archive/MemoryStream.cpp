@@ -3,7 +3,10 @@
 #include "archive/Errors.h"
 #include "engine/TextLines.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace vellumar {
@@ -37,7 +40,15 @@ std::int64_t TMemoryStream::Seek(std::int64_t offset, SeekOrigin origin) {
 
 void TMemoryStream::ExpectWrite(std::size_t n) {
     const std::size_t wanted = position_ + n;
-    if (wanted > data_.capacity()) data_.reserve(wanted);
+    if (wanted <= data_.capacity()) return;
+    data_.reserve(wanted);
+    // A large member is written once from start to end: in huge pages it
+    // costs a few hundred page faults fewer per megabyte.
+    constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
+    if (data_.capacity() < 2 * kHugePage) return;
+    const auto start = (reinterpret_cast<std::uintptr_t>(data_.data()) + kHugePage - 1) & ~(kHugePage - 1);
+    const auto end = (reinterpret_cast<std::uintptr_t>(data_.data()) + data_.capacity()) & ~(kHugePage - 1);
+    if (end > start) ::madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
 }
 
 std::vector<std::string> TMemoryStream::ReadLines() const {
