@@ -1,6 +1,9 @@
 #include "app/FileIO.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -8,6 +11,11 @@
 #include <unistd.h>
 
 namespace vellumar {
+
+bool PathMayExist(const std::string& path) {
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0 || errno != ENOENT;
+}
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
     File f(std::fopen(path.c_str(), "rb"));

@@ -17,6 +17,11 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
+// Whether something is at `path`: true also when that can't be told (an
+// error other than a missing entry). Through the system call, as
+// std::filesystem would grow every run's start-up of the command-line tool.
+bool PathMayExist(const std::string& path);
+
 // The whole content, or nothing when the file can't be opened or read
 // (a directory in its place included).
 std::optional<std::string> ReadWholeFile(const std::string& path);

@@ -1,8 +1,6 @@
 #include "app/ProfileStrings.h"
 
-#include <filesystem>
 #include <optional>
-#include <system_error>
 #include <vector>
 
 #include "app/FileIO.h"
@@ -125,8 +123,7 @@ bool WritePrivateProfileString(const std::string& file, std::string_view section
     value = value.substr(0, value.find_first_of("\r\n"));
 
     std::string content;
-    std::error_code ec;
-    if (std::filesystem::exists(file, ec) || ec) {
+    if (PathMayExist(file)) {
         std::optional<std::string> old = ReadWholeFile(file);
         if (!old) return false;
         content = std::move(*old);

@@ -1,8 +1,8 @@
 #include "app/UserDictionary.h"
 
+#include <cerrno>
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include <sys/stat.h>
 
 #include "app/UserFolders.h"
 #include "engine/Cp1251Literal.h"
@@ -40,8 +40,9 @@ AppendResult AppendToUserDictionary(const std::string& line) {
     AppendResult result;
     const std::string path = UserDictionaryPath();
     CreateFolderOf(path);   // a failure shows when the file is opened
-    std::error_code ec;
-    const bool exists = std::filesystem::exists(path, ec);
+    struct stat info;
+    const bool exists = ::stat(path.c_str(), &info) == 0;
+    const bool missing = !exists && errno == ENOENT;   // not some other failure to look
 
     std::FILE* f = nullptr;
     std::string text;
@@ -51,7 +52,7 @@ AppendResult AppendToUserDictionary(const std::string& line) {
         if (f && !EndsWithLineBreak(f)) text = "\r\n";
     } else {
         // "x": never truncate a file that appeared meanwhile.
-        if (!ec) f = std::fopen(path.c_str(), "wbx");
+        if (missing) f = std::fopen(path.c_str(), "wbx");
         if (f) {
             result.created = WriteAll(f, std::string(kTitle) + "\r\n");
         }

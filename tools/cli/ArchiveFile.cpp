@@ -1,6 +1,6 @@
 #include "tools/cli/ArchiveFile.h"
 
-#include <filesystem>
+#include <sys/stat.h>
 
 #include "archive/ArchiveFormat.h"
 #include "archive/Errors.h"
@@ -11,9 +11,9 @@ namespace vellumar::cli {
 
 ArchiveListing ListNamedArchive(const std::string& path) {
     ArchiveListing listing = TArchive().ListMembers(path);   // an open failure comes first
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (!error && size < ArchiveHeaderSize) throw EInvalidHeader();
+    struct stat info;
+    if (::stat(path.c_str(), &info) == 0 && info.st_size < static_cast<off_t>(ArchiveHeaderSize))
+        throw EInvalidHeader();
     return listing;
 }
 
