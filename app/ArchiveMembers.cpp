@@ -6,11 +6,11 @@
 #include <mutex>
 #include <new>
 #include <optional>
+#include <system_error>
 #include <thread>
 
-#include "archive/Archive.h"
+#include "app/Catalogue.h"
 #include "archive/FileStream.h"
-#include "archive/MemoryStream.h"
 
 namespace vellumar {
 
@@ -24,10 +24,7 @@ constexpr unsigned kMostThreads = 4;
 // out of memory leaves.
 MemberText ExpandOne(TStream& archive, const std::string& name) {
     try {
-        TArchive reader;
-        TMemoryStream stream;
-        reader.ExpandMember(archive, stream, name);
-        return std::make_shared<const std::string>(stream.TakeData());
+        return std::make_shared<const std::string>(ExpandMemberText(archive, name));
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception&) {
@@ -68,7 +65,13 @@ void ExpandAll(const std::string& path, TStream* open, const std::vector<std::st
         }
     };
     std::vector<std::thread> helpers;
-    for (unsigned k = 1; k < workers; ++k) helpers.emplace_back(work, nullptr);
+    for (unsigned k = 1; k < workers; ++k) {
+        try {
+            helpers.emplace_back(work, nullptr);
+        } catch (const std::system_error&) {
+            break;   // no more threads to be had: the ones there do the work
+        }
+    }
     work(open);
     for (std::thread& t : helpers) t.join();
     if (failure) std::rethrow_exception(failure);

@@ -92,22 +92,22 @@ std::unique_ptr<TStream> OpenTitled(const std::string& path, std::string& title)
     return nullptr;
 }
 
-std::string ExpandToText(TStream& archive, const std::string& member) {
-    TArchive reader;
-    TMemoryStream stream;
-    reader.ExpandMember(archive, stream, member);
-    return stream.TakeData();
-}
-
 // An archive's member as text; throws what the reader throws.
 std::string ReadArchiveMemberText(const std::string& archivePath, const std::string& member) {
     TFileStream file(archivePath);
-    return ExpandToText(file, member);
+    return ExpandMemberText(file, member);
 }
 
 }  // namespace
 
 std::string LengthMemberName(std::size_t length) { return std::to_string(length) + ".dic"; }
+
+std::string ExpandMemberText(TStream& archive, const std::string& member) {
+    TArchive reader;
+    TMemoryStream stream;
+    reader.ExpandMember(archive, stream, member);
+    return stream.TakeData();
+}
 
 std::vector<std::string> DictionaryFilePaths(const std::string& directory) {
     return DictionaryFilePaths(std::vector<std::string>{directory});

@@ -58,6 +58,10 @@ std::vector<std::string> DictionaryFilePaths(const std::vector<std::string>& dir
 // shows no titles, so that one open serves the test and the member searched.
 std::unique_ptr<TStream> OpenTitledArchive(const std::string& path);
 
+// An archive's member "<name>" as text (empty when it has none), read from an
+// archive already open; throws what the reader throws.
+std::string ExpandMemberText(TStream& archive, const std::string& member);
+
 // An archive's member "<name>" as text lines; throws what the reader throws.
 std::vector<std::string> ReadArchiveMemberLines(const std::string& archivePath, const std::string& member);
 

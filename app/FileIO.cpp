@@ -17,6 +17,11 @@ bool PathMayExist(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 || errno != ENOENT;
 }
 
+bool IsDirectory(const std::string& path) {
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 std::optional<std::string> ReadWholeFile(const std::string& path) {
     File f(std::fopen(path.c_str(), "rb"));
     if (!f) return std::nullopt;

@@ -22,6 +22,9 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 // std::filesystem would grow every run's start-up of the command-line tool.
 bool PathMayExist(const std::string& path);
 
+// Whether `path` names a folder (through the system call, as above).
+bool IsDirectory(const std::string& path);
+
 // The whole content, or nothing when the file can't be opened or read
 // (a directory in its place included).
 std::optional<std::string> ReadWholeFile(const std::string& path);

@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "app/FileIO.h"
 #include "app/ProfileStrings.h"
 #include "app/Settings.h"
 #include "app/UserFolders.h"
@@ -62,11 +63,13 @@ SearchMode ModeFor(SearchPlace where) {
 }
 
 SearchChoices ReadSearchChoices() {
-    const std::string path = SettingsPath();
+    // The file read once for all three keys.
+    const std::string content = ReadWholeFile(SettingsPath()).value_or(std::string());
+    const auto value = [&](const char* key) { return ProfileValueIn(content, kSection, key).value_or(std::string()); };
     SearchChoices c;
-    PlaceFromName(GetPrivateProfileString(path, kSection, "Where", ""), c.where);
-    PartFromName(GetPrivateProfileString(path, kSection, "MaskPart", ""), c.part);
-    c.file = GetPrivateProfileString(path, kSection, "File", "");
+    PlaceFromName(value("Where"), c.where);
+    PartFromName(value("MaskPart"), c.part);
+    c.file = value("File");
     return c;
 }
 

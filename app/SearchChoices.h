@@ -14,7 +14,7 @@ enum class SearchPlace { Words, Definitions, WordsAndDefinitions, File };
 struct SearchChoices {
     SearchPlace where = SearchPlace::Words;
     MaskPart part = MaskPart::Whole;
-    std::string file;   // cp1251, as typed
+    std::string file;   // as the file system names it
 
     bool operator==(const SearchChoices&) const = default;
 };

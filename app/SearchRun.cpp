@@ -164,8 +164,7 @@ SearchOutcome RunFileSearch(std::string_view mask, const std::string& path, cons
         const WordSink keep = [&words](std::string_view word) {
             if (words.find(word) == words.end()) words.emplace(word);
         };
-        const TextDecoder decode = IsUtf8TextFile(path) ? Utf8ToCp1251Decoder() : TextDecoder();
-        outcome.unreadableFile = !SearchFile(outcome.query, path, settings, keep, decode);
+        outcome.unreadableFile = !SearchFile(outcome.query, path, settings, keep, TextFileDecoder());
         outcome.searched = outcome.unreadableFile ? 0 : 1;
         if (outcome.unreadableFile) ShowMessage(std::string(CannotReadFileMessage()) + PathForMessage(path));
         take();

@@ -66,9 +66,8 @@ SearchOutcome RunSearchInDirectories(const std::vector<std::string>& directories
 // The mask searched for in the text file at `path` instead of the dictionaries,
 // under the settings' mask part and weight filter (the place to search in is
 // the file): each distinct fitting word once, lower-cased, as an entry without
-// definition, in alphabetical order. A file that starts with the UTF-8 byte
-// order mark, or is valid UTF-8 holding bytes above 0x7F, is read as UTF-8,
-// any other as cp1251. An unreadable file is reported and gives nothing.
+// definition, in alphabetical order. The file is read as UTF-8 or cp1251 as
+// TextFileDecoder tells. An unreadable file is reported and gives nothing.
 SearchOutcome RunFileSearch(std::string_view mask, const std::string& path, const SearchSettings& settings);
 
 }  // namespace vellumar

@@ -7,9 +7,7 @@
 #include <cstring>
 #include <memory>
 #include <stdexcept>
-#include <vector>
 
-#include "app/FileIO.h"
 #include "engine/Cp1251Literal.h"
 
 namespace vellumar {
@@ -70,6 +68,20 @@ int CheckPiece(std::string_view bytes, bool& high) {
     return 0;
 }
 
+// Letters written in two parts, a base letter and a combining mark, as some
+// systems store them: е or Е with the diaeresis, и or И with the breve.
+struct Composition {
+    std::string_view mark;
+    char base;
+    char composed;
+};
+constexpr Composition kCompositions[] = {
+    {"\xCC\x88", Cp1251<"е">[0], Cp1251<"ё">[0]},
+    {"\xCC\x88", Cp1251<"Е">[0], Cp1251<"Ё">[0]},
+    {"\xCC\x86", Cp1251<"и">[0], Cp1251<"й">[0]},
+    {"\xCC\x86", Cp1251<"И">[0], Cp1251<"Й">[0]},
+};
+
 // One iconv conversion from UTF-8 to cp1251 for the life of a decoder.
 class Utf8ToCp1251 {
 public:
@@ -110,7 +122,15 @@ private:
             return 1;
         }
         const std::string_view character = in.substr(0, static_cast<std::size_t>(length));
-        if (character != "\xCC\x80" && character != "\xCC\x81" && character != Utf8ByteOrderMark) out += '?';
+        if (character == "\xCC\x80" || character == "\xCC\x81" || character == Utf8ByteOrderMark)
+            return static_cast<std::size_t>(length);
+        for (const Composition& c : kCompositions) {
+            if (character == c.mark && !out.empty() && out.back() == c.base) {
+                out.back() = c.composed;
+                return static_cast<std::size_t>(length);
+            }
+        }
+        out += '?';
         return static_cast<std::size_t>(length);
     }
 
@@ -125,30 +145,39 @@ bool IsValidUtf8(std::string_view bytes) {
     return CheckPiece(bytes, high) == 0;
 }
 
-bool IsUtf8TextFile(const std::string& path) {
-    File f(std::fopen(path.c_str(), "rb"));
-    if (!f) return false;
-    std::vector<char> block(64 * 1024);
-    std::string piece;   // a cut-off sequence, then the next block
-    bool first = true, high = false;
-    for (;;) {
-        const std::size_t got = std::fread(block.data(), 1, block.size(), f.get());
-        if (got == 0) break;
-        piece.append(block.data(), got);
-        if (first && piece.size() >= Utf8ByteOrderMark.size()) {
-            if (piece.starts_with(Utf8ByteOrderMark)) return true;
-            first = false;
-        }
-        const int waiting = CheckPiece(piece, high);
-        if (waiting < 0) return false;
-        piece.erase(0, piece.size() - static_cast<std::size_t>(waiting));
-    }
-    return !std::ferror(f.get()) && piece.empty() && high;
-}
-
 TextDecoder Utf8ToCp1251Decoder() {
     auto converter = std::make_shared<Utf8ToCp1251>();
     return [converter](std::string_view bytes, bool last, std::string& out) { converter->Decode(bytes, last, out); };
+}
+
+TextDecoder TextFileDecoder() {
+    struct Choice {
+        TextDecoder decoder;   // empty until the encoding is known
+        std::string held;      // the start of a sequence cut off at the end of the ASCII so far
+    };
+    auto choice = std::make_shared<Choice>();
+    return [choice](std::string_view bytes, bool last, std::string& out) {
+        if (!choice->decoder) {
+            std::string piece = std::move(choice->held);
+            piece.append(bytes);
+            bool high = false;
+            const int waiting = CheckPiece(piece, high);
+            if (waiting >= 0 && !high && !last) {
+                // ASCII so far: the same in both encodings.
+                out.append(piece, 0, piece.size() - static_cast<std::size_t>(waiting));
+                choice->held = piece.substr(piece.size() - static_cast<std::size_t>(waiting));
+                return;
+            }
+            if (waiting >= 0 && high) {
+                choice->decoder = Utf8ToCp1251Decoder();
+            } else {
+                choice->decoder = [](std::string_view cp1251, bool, std::string& text) { text.append(cp1251); };
+            }
+            choice->decoder(piece, last, out);
+            return;
+        }
+        choice->decoder(bytes, last, out);
+    };
 }
 
 }  // namespace vellumar

@@ -1,5 +1,7 @@
 #include "app/UserFolders.h"
 
+#include "app/FileIO.h"
+
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,11 +23,6 @@ constexpr const char* kFolderName = "vellumar/";
 std::optional<FilesMode>& Mode() {
     static std::optional<FilesMode> mode;
     return mode;
-}
-
-bool IsDirectory(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 // The system's answer alone would call every folder writable for root.

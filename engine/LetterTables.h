@@ -66,6 +66,5 @@ inline constexpr Tables kTables = MakeTables();
 inline std::uint8_t Byte(char c) { return static_cast<std::uint8_t>(c); }
 inline bool IsLowerRussianByte(std::uint8_t b) { return kTables.cls[b] & kLowerRussian; }
 inline bool IsRussianByte(std::uint8_t b) { return kTables.cls[b] & kRussian; }
-inline bool IsUpperRussianByte(std::uint8_t b) { return (kTables.cls[b] & kRussian) && !(kTables.cls[b] & kLowerRussian); }
 
 }  // namespace vellumar::letters

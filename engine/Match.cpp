@@ -61,7 +61,7 @@ bool MaskMatcher::MayFitRunAt(std::string_view text, std::size_t start) const {
     if ((part_ == MaskPart::Whole || part_ == MaskPart::Begin) && start > 0) {
         const std::uint8_t before = Byte(text[start - 1]);
         if (letters::IsRussianByte(before) &&
-            !(letters::IsLowerRussianByte(before) && letters::IsUpperRussianByte(Byte(text[start]))))
+            !(letters::IsLowerRussianByte(before) && IsUpperRussian(text[start])))
             return false;
     }
     for (std::size_t i = 0; i < n; ++i) {

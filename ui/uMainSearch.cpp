@@ -211,14 +211,14 @@ SearchChoices TfmMain::SearchChoicesShown() const {
     SearchChoices c;
     c.where = CheckedChoice(PlaceButtons(*this));
     c.part = CheckedChoice(PartButtons(*this));
-    c.file = ToCp1251(cbFile->currentText());
+    c.file = QFile::encodeName(cbFile->currentText()).toStdString();
     return c;
 }
 
 void TfmMain::ShowSearchChoices(const SearchChoices& c) {
     CheckChoice(PlaceButtons(*this), c.where);
     CheckChoice(PartButtons(*this), c.part);
-    cbFile->setEditText(FromCp1251(c.file));
+    cbFile->setEditText(QFile::decodeName(QByteArray::fromStdString(c.file)));
     rbFClick();
 }
 

@@ -205,15 +205,23 @@ TEST(SearchCliTest, FileSearchReadsUtf8AndCp1251TextsInPieces) {
     dir.Write("bom.txt", std::string(Utf8ByteOrderMark) + text);
     dir.Write("plain.txt", text);
     dir.Write("old.txt", W("Кот и кот,\rКОТ! кит-кат\r\nкотёнок\nкит"));
-    // A long ASCII start: the encoding is known only from what follows it.
+    // A long ASCII start: the encoding is known only from what follows it,
+    // here also where a cp1251 letter ends the first piece read like the
+    // start of a UTF-8 sequence.
     dir.Write("late.txt", std::string(200000, 'x') + " " + text);
-    for (const char* name : {"bom.txt", "plain.txt", "old.txt", "late.txt"}) {
+    dir.Write("edge.txt", std::string(65534, 'x') + " " + W("кот и кот,\rКОТ! кит-кат\r\nкотёнок\nкит"));
+    for (const char* name : {"bom.txt", "plain.txt", "old.txt", "late.txt", "edge.txt"}) {
         SCOPED_TRACE(name);
         const CliResult r = RunCli(dir, {"search", "--file", dir.File(name), "К?Т"});
         EXPECT_EQ(r.exitCode, 0) << r.err;
         EXPECT_EQ(r.out, "кат\nкит\nкот\n");
         EXPECT_EQ(RunCli(dir, {"search", "--file", dir.File(name), "--part", "begin", "КОТ"}).out, "кот\nкотёнок\n");
     }
+    // Letters written in two parts: е with the diaeresis, и with the breve.
+    dir.Write("two-part.txt", "е\xCC\x88лка и\xCC\x86од");
+    EXPECT_EQ(RunCli(dir, {"search", "--no-yo-ye", "--file", dir.File("two-part.txt"), "ЁЛКА"}).out, "ёлка\n");
+    EXPECT_EQ(RunCli(dir, {"search", "--no-y-i", "--file", dir.File("two-part.txt"), "ЙОД"}).out, "йод\n");
+
     const CliResult missing = RunCli(dir, {"search", "--file", dir.File("нет.txt"), "КОТ"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.out, "");

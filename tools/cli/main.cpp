@@ -1,7 +1,6 @@
 // vellumar-cli: scripting, inspecting and packing dictionaries.
 
-#include <sys/stat.h>
-
+#include "app/FileIO.h"
 #include "engine/Messages.h"
 #include "tools/cli/Command.h"
 #include "tools/cli/Output.h"
@@ -45,9 +44,7 @@ int UsageError(const std::string& commandName, const std::string& message) {
 }
 
 bool CheckFolderOption(const std::string& dir) {
-    // Through the system call: std::filesystem would grow every run's start-up.
-    struct stat info;
-    if (dir.empty() || (::stat(dir.c_str(), &info) == 0 && S_ISDIR(info.st_mode))) return true;
+    if (dir.empty() || IsDirectory(dir)) return true;
     WriteErr("vellumar-cli: " + dir + ": no such folder\n");
     return false;
 }
