@@ -6,6 +6,8 @@
 #include "tools/import/ImportDictionary.h"
 #include "tools/import/ImportErrors.h"
 
+#include <chrono>
+
 namespace vellumar {
 namespace {
 
@@ -60,6 +62,42 @@ TEST(ImportLibrary, CancellingLeavesTheFormerFileAsItWas) {
         EXPECT_EQ(ReadFile(dir.File("m.dic")), "former");
         EXPECT_FALSE(std::filesystem::exists(dir.File("m.dic.part")));
     }
+}
+
+// Thousands of headwords sharing one dictd entry, whose text repeats them in
+// another order: each is matched to its line without comparing every pair.
+TEST(ImportLibrary, DictdEntryWithManyHeadwordsIsReadInTime) {
+    constexpr int kWords = 30000;
+    const std::string letters = "бвгдклмнпрстфхцчшщжзаеиоуыэюяйьъ";  // two bytes each in UTF-8
+    const auto word = [&letters](int i) {
+        std::string w = "ко";
+        for (int k = 0; k < 3; ++k, i /= 32) w += letters.substr(2 * (i % 32), 2);
+        return w;
+    };
+    const auto number = [](std::size_t value) {  // dictd's base 64
+        const std::string digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+        std::string out;
+        do out.insert(out.begin(), digits[value % 64]); while (value /= 64);
+        return out;
+    };
+    std::string text;
+    for (int i = kWords - 1; i >= 0; --i) text += word(i) + "\n";
+    text += "общее определение\n";
+    std::string index;
+    for (int i = 0; i < kWords; ++i) index += word(i) + "\tA\t" + number(text.size()) + "\n";
+    TempDir dir;
+    WriteFile(dir.File("d.index"), index);
+    WriteFile(dir.File("d.dict"), text);
+    import::ImportOptions options;
+    options.source = dir.File("d.index");
+    options.output = dir.File("d.dic");
+    options.method = MethodNON;
+    const auto start = std::chrono::steady_clock::now();
+    const import::ImportSummary summary = import::ImportDictionary(options);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_EQ(summary.written, static_cast<std::size_t>(kWords));
+    const std::string first = W("коаааОбщее определение\r\n");
+    EXPECT_EQ(ExpandFromFile(dir.File("d.dic"), "5.dic").substr(0, first.size()), first);
 }
 
 TEST(ImportLibrary, CompressedDataStopsAtTheBound) {

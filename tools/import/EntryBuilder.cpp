@@ -156,20 +156,17 @@ void EntryBuilder::Damaged(std::size_t headwords) {
     summary_.damaged += headwords;
 }
 
-bool EntryBuilder::SameWord(std::string_view a, std::string_view b) {
-    std::string folded[2];
-    const std::string_view texts[2] = {a, b};
-    for (int k = 0; k < 2; ++k) {
-        std::string cp1251;
-        if (encoder_.Append(texts[k], cp1251, Cp1251Encoder::Mode::Exact) != Cp1251Encoder::Result::Converted)
-            return false;
-        for (char c : cp1251) {
-            const bool digit = c >= '0' && c <= '9';
-            const bool latin = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-            if (digit || latin || IsRussianLetter(c)) folded[k] += LowerChar(c);
-        }
+std::optional<std::string> EntryBuilder::FoldedWord(std::string_view text) {
+    std::string cp1251;
+    if (encoder_.Append(text, cp1251, Cp1251Encoder::Mode::Exact) != Cp1251Encoder::Result::Converted)
+        return std::nullopt;
+    std::string folded;
+    for (char c : cp1251) {
+        const bool digit = c >= '0' && c <= '9';
+        const bool latin = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (digit || latin || IsRussianLetter(c)) folded += LowerChar(c);
     }
-    return folded[0] == folded[1];
+    return folded;
 }
 
 std::string EntryBuilder::Title(std::string_view utf8) {
