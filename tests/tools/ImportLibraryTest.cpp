@@ -3,6 +3,7 @@
 
 #include "tests/tools/PackSupport.h"
 #include "tools/import/ByteSource.h"
+#include "tools/import/EntryBuilder.h"
 #include "tools/import/ImportDictionary.h"
 #include "tools/import/ImportErrors.h"
 
@@ -98,6 +99,14 @@ TEST(ImportLibrary, DictdEntryWithManyHeadwordsIsReadInTime) {
     EXPECT_EQ(summary.written, static_cast<std::size_t>(kWords));
     const std::string first = W("коаааОбщее определение\r\n");
     EXPECT_EQ(ExpandFromFile(dir.File("d.dic"), "5.dic").substr(0, first.size()), first);
+}
+
+// The separator before a line counts towards the bound on a definition's text.
+TEST(ImportLibrary, DefinitionTextStaysWithinItsBound) {
+    import::DefinitionLines lines;
+    lines.Add(std::string(import::kMaxDefinitionSourceBytes - 1, 'a'));
+    lines.Add(std::string(1 << 20, 'b'));
+    EXPECT_LE(lines.Text().size(), import::kMaxDefinitionSourceBytes);
 }
 
 TEST(ImportLibrary, CompressedDataStopsAtTheBound) {

@@ -62,11 +62,14 @@ void CutDefinition(std::string& line, std::size_t wordLength) {
 
 void DefinitionLines::Add(std::string_view line, bool keepMarks) {
     line = Trim(line);
-    if (line.empty() || text_.size() >= kMaxDefinitionSourceBytes) return;
+    if (line.empty()) return;
+    std::string_view separator;
     if (!text_.empty()) {
         const char last = text_.back();
-        text_ += last == ',' || last == ';' || last == ':' ? " " : "; ";
+        separator = last == ',' || last == ';' || last == ':' ? " " : "; ";
     }
+    if (text_.size() + separator.size() >= kMaxDefinitionSourceBytes) return;
+    text_ += separator;
     const std::size_t start = text_.size();
     text_ += line.substr(0, Utf8CutPoint(line, kMaxDefinitionSourceBytes - start));
     for (std::size_t i = start; i < text_.size(); ++i) {
