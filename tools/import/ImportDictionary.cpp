@@ -16,7 +16,8 @@ namespace {
 
 // The share of the progress that reading takes; packing takes the rest.
 constexpr double kReadShare = 0.5;
-constexpr std::size_t kHeadBytes = 4096;
+// The beginning that tells a source's format, and a text's encoding.
+constexpr std::size_t kHeadBytes = 16 << 10;
 constexpr std::string_view kFallbackTitle = Cp1251<"Импортированный словарь">;
 
 std::string FileName(const std::string& path) {
@@ -25,7 +26,7 @@ std::string FileName(const std::string& path) {
 }
 
 std::string Head(const std::string& path) {
-    ByteSource source(path, kMaxStreamBytes);
+    ByteSource source(path, kHeadBytes);
     std::string head(kHeadBytes, '\0');
     std::size_t got = 0;
     while (got < head.size()) {
@@ -62,7 +63,7 @@ std::optional<SourceFormat> DetectSourceFormat(const std::string& path) {
     const std::string head = Head(path);
     if (StartsLikeStarDictIfo(head)) return SourceFormat::StarDict;
     if (StartsLikeDictdIndex(head)) return SourceFormat::Dictd;
-    if (StartsLikeDsl(path)) return SourceFormat::Dsl;
+    if (StartsLikeDsl(head)) return SourceFormat::Dsl;
     return std::nullopt;
 }
 
