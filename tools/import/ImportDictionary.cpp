@@ -1,6 +1,5 @@
 #include "tools/import/ImportDictionary.h"
 
-#include "archive/Archive.h"
 #include "engine/Cp1251Literal.h"
 #include "tools/import/Cp1251Encoder.h"
 #include "tools/import/EntryBuilder.h"
@@ -36,16 +35,6 @@ std::string Head(const std::string& path) {
     }
     head.resize(got);
     return head;
-}
-
-// The reader of the archive refuses a member that expands beyond its limit:
-// a dictionary it could not read is not written.
-void CheckMemberSizes(const pack::DictionaryCollector& collector) {
-    for (int length = pack::MinWordLength; length <= pack::MaxWordLength; ++length) {
-        if (collector.MemberSize(length) > static_cast<std::uint64_t>(DefaultMaxExpandedSize))
-            throw EImportError("too large: the words of " + std::to_string(length) + " letters take more than " +
-                               std::to_string(DefaultMaxExpandedSize >> 20) + " MiB, more than a dictionary may hold");
-    }
 }
 
 }  // namespace
@@ -112,7 +101,6 @@ ImportSummary ImportDictionary(const ImportOptions& options) {
 
     collector.Finish();
     report(kReadShare);
-    CheckMemberSizes(collector);
     pack::ArchiveWriter writer(options.method);
     collector.WriteTo(writer, summary.title, [&report](std::size_t done, std::size_t total) {
         report(kReadShare + (1 - kReadShare) * static_cast<double>(done) / static_cast<double>(total));
