@@ -69,7 +69,7 @@ TEST(ImportLibrary, CancellingLeavesTheFormerFileAsItWas) {
 // another order: each is matched to its line without comparing every pair.
 TEST(ImportLibrary, DictdEntryWithManyHeadwordsIsReadInTime) {
     constexpr int kWords = 30000;
-    const std::string letters = "бвгдклмнпрстфхцчшщжзаеиоуыэюяйьъ";  // two bytes each in UTF-8
+    const std::string letters = "бвгдклмнпрстфхцчшщжзаеиоуыэюяйьъ";  // two bytes each
     const auto word = [&letters](int i) {
         std::string w = "ко";
         for (int k = 0; k < 3; ++k, i /= 32) w += letters.substr(2 * (i % 32), 2);
@@ -99,6 +99,21 @@ TEST(ImportLibrary, DictdEntryWithManyHeadwordsIsReadInTime) {
     EXPECT_EQ(summary.written, static_cast<std::size_t>(kWords));
     const std::string first = W("коаааОбщее определение\r\n");
     EXPECT_EQ(ExpandFromFile(dir.File("d.dic"), "5.dic").substr(0, first.size()), first);
+}
+
+// Cards that list one headword a million times over take no more than one line each.
+TEST(ImportLibrary, HeadwordRepeatedInACardGivesOneLine) {
+    std::string card;
+    while (card.size() < (1u << 20) - 8) card += "кот\n";
+    card += "\t" + std::string(1000, 'x') + "\n";
+    TempDir dir;
+    WriteFile(dir.File("r.dsl"), "#NAME \"Повторы\"\n" + card + card);
+    import::ImportOptions options;
+    options.source = dir.File("r.dsl");
+    options.output = dir.File("r.dic");
+    const import::ImportSummary summary = import::ImportDictionary(options);
+    EXPECT_EQ(summary.written, 1u);
+    EXPECT_EQ(summary.written + summary.duplicates, summary.read);
 }
 
 // The separator before a line counts towards the bound on a definition's text.

@@ -127,6 +127,16 @@ void EntryBuilder::Add(std::span<const std::string_view> headwords, std::string_
         else Count(verdict);
     }
     if (accepted.empty()) return;
+    // A headword repeated in one entry gives the same line again: the
+    // collector would hold each copy until it drops duplicates at the end.
+    if (accepted.size() > 1) {
+        std::sort(accepted.begin(), accepted.end(),
+                  [](const Accepted& a, const Accepted& b) { return a.shown < b.shown; });
+        const auto repeated = std::unique(accepted.begin(), accepted.end(),
+                                          [](const Accepted& a, const Accepted& b) { return a.shown == b.shown; });
+        summary_.duplicates += static_cast<std::size_t>(accepted.end() - repeated);
+        accepted.erase(repeated, accepted.end());
+    }
 
     std::string body;
     if (encoder_.Append(definition, body, Cp1251Encoder::Mode::Lenient) == Cp1251Encoder::Result::Invalid) {

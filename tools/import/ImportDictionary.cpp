@@ -108,7 +108,7 @@ ImportSummary ImportDictionary(const ImportOptions& options) {
     writer.WriteFile(options.output);
 
     summary.written = collector.Summary().packed;
-    summary.duplicates = collector.Summary().duplicates;
+    summary.duplicates += collector.Summary().duplicates;
     summary.droppedCharacters = encoder.Dropped();
     return summary;
 }
