@@ -7,12 +7,13 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
-#include <filesystem>
 #include <new>
 #include <thread>
 
 #include "app/AppMessages.h"
+#include "app/FileIO.h"
 #include "tools/import/ImportErrors.h"
 #include "ui/ControlNames.h"
 #include "ui/QtText.h"
@@ -24,15 +25,25 @@ namespace {
 constexpr int kSteps = 1000;
 constexpr int kPollMilliseconds = 50;
 constexpr int kDialogWidth = 380;
+constexpr int kMaxNameTries = 1000;
 
 }  // namespace
 
-std::string ImportTarget(const std::string& folder, const std::string& source) {
+std::string ImportTarget(const std::string& folder, const std::vector<std::string>& catalogueFolders,
+                         const std::string& source) {
     const std::string name = import::DefaultOutputName(source);
     const std::string stem = name.substr(0, name.size() - 4);
-    std::string path = folder + name;
-    for (int n = 2; std::filesystem::exists(path); ++n) path = folder + stem + "-" + std::to_string(n) + ".dic";
-    return path;
+    const auto taken = [&](const std::string& file) {
+        return PathMayExist(folder + file) ||
+               std::any_of(catalogueFolders.begin(), catalogueFolders.end(),
+                           [&file](const std::string& other) { return PathMayExist(other + file); });
+    };
+    std::string file = name;
+    for (int n = 2; taken(file); ++n) {
+        if (n > kMaxNameTries) return {};
+        file = stem + "-" + std::to_string(n) + ".dic";
+    }
+    return folder + file;
 }
 
 QString ImportFileFilter() {
