@@ -90,8 +90,10 @@ ImportOutcome TfmImport::Run(import::ImportOptions options) {
         finished = true;
     });
 
-    // The dialog is looked after here while the import works; a cancel only
-    // asks it to stop, and the dialog waits (hidden) until it has.
+    // The dialog is looked after here while the import works. A cancel only
+    // asks it to stop, which it does at its next progress report; until then
+    // the dialog stays up and modal, or the main window would take input
+    // (a second import among it) while this one still runs.
     QEventLoop loop;
     QTimer poll;
     connect(&poll, &QTimer::timeout, &loop, [&] {
@@ -99,17 +101,26 @@ ImportOutcome TfmImport::Run(import::ImportOptions options) {
             loop.quit();
             return;
         }
-        if (wasCanceled()) return;
+        if (stop) return;
         const int now = done;
         setValue(now);
         if (now >= kSteps / 2 && lbImport->text() != packingText_) lbImport->setText(packingText_);
     });
-    connect(this, &QProgressDialog::canceled, &loop, [&stop] { stop = true; });
+    // QProgressDialog's own cancel(), which hides it, undone in the syntax it was made with.
+    disconnect(this, SIGNAL(canceled()), this, SLOT(cancel()));
+    connect(this, &QProgressDialog::canceled, &loop, [this, &stop] {
+        if (stop) return;
+        stop = true;
+        btCancel->setEnabled(false);
+        lbImport->setText(QStringLiteral("Остановка..."));
+    });
+    running_ = true;
     setValue(0);
     show();
     poll.start(kPollMilliseconds);
     loop.exec();
     worker.join();
+    running_ = false;
     hide();
 
     if (failure) {
@@ -127,6 +138,11 @@ ImportOutcome TfmImport::Run(import::ImportOptions options) {
         }
     }
     return outcome;
+}
+
+void TfmImport::reject() {
+    if (running_) Q_EMIT canceled();
+    else QProgressDialog::reject();
 }
 
 QString ImportSummaryText(const import::ImportSummary& s, const QString& fileName) {

@@ -45,11 +45,18 @@ public:
     QPushButton* btCancel = nullptr;
 
     // Shows the dialog, modal, while the import runs; returns when it has
-    // ended, failed or stopped after a cancel.
+    // ended, failed or stopped after a cancel. A cancel only asks the import
+    // to stop: the dialog stays, its button disabled, until it has.
     ImportOutcome Run(import::ImportOptions options);
+
+protected:
+    // Closing the dialog while the import runs (its close button, Escape)
+    // asks the import to stop as the button does, and leaves the dialog up.
+    void reject() override;
 
 private:
     QString packingText_;
+    bool running_ = false;
 };
 
 // What the user reads after an import: where it went, what was written, and

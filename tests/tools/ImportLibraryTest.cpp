@@ -50,7 +50,7 @@ TEST(ImportLibrary, CancellingLeavesTheFormerFileAsItWas) {
     TempDir dir;
     WriteFile(dir.File("m.dsl"), ManyCards(20000));
     WriteFile(dir.File("m.dic"), "former");
-    for (double stopAt : {0.0, 0.5}) {  // cancelled at once, and once the reading is done
+    for (double stopAt : {0.0, 0.5, 1.0}) {  // cancelled at once, once the reading is done, and at the end
         SCOPED_TRACE(stopAt);
         import::ImportOptions options;
         options.source = dir.File("m.dsl");

@@ -105,6 +105,8 @@ ImportSummary ImportDictionary(const ImportOptions& options) {
     collector.WriteTo(writer, summary.title, [&report](std::size_t done, std::size_t total) {
         report(kReadShare + (1 - kReadShare) * static_cast<double>(done) / static_cast<double>(total));
     });
+    // A cancel that came while the last member was packed still leaves nothing.
+    if (options.cancelled && options.cancelled()) throw EImportCancelled();
     writer.WriteFile(options.output);
 
     summary.written = collector.Summary().packed;
