@@ -29,7 +29,6 @@ public:
     // Each line of a text (LF or CR LF) as by Add.
     void AddText(std::string_view text);
     const std::string& Text() const { return text_; }
-    bool Empty() const { return text_.empty(); }
     void Clear() { text_.clear(); }
 
 private:

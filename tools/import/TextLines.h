@@ -29,8 +29,6 @@ public:
     TextLines(const TextLines&) = delete;
     TextLines& operator=(const TextLines&) = delete;
 
-    TextEncoding Encoding() const { return encoding_; }
-
     // The next line without its LF or CR LF; false at the end. A line longer
     // than kMaxLineBytes keeps its first kMaxLineBytes (whole characters).
     bool Next(std::string& line);
