@@ -27,7 +27,8 @@ void TfmMain::mmImportClick() {
         const auto fail = [this, &sourceName](const QString& why) {
             AppServices().message(this, QStringLiteral("Не удалось импортировать словарь «%1».\n%2").arg(sourceName, why));
         };
-        const QString shownFolder = QFile::decodeName(folder.c_str());
+        QString shownFolder = QFile::decodeName(folder.c_str());
+        if (shownFolder.size() > 1 && shownFolder.endsWith(u'/')) shownFolder.chop(1);
         if (!CreateUserFolder(folder)) return fail(QStringLiteral("Не удалось создать папку %1.").arg(shownFolder));
         // A name free also in the other folders of the catalogue, where a file
         // of the same name would hide the new one or be hidden by it.

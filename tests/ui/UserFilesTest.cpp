@@ -121,7 +121,7 @@ TEST_P(UserFiles, AUserFolderThatCantBeMadeIsOneMessageBeforeTheImport) {
     w().mmImport->trigger();
     ASSERT_EQ(seams.seen.messages.size(), 1u);
     EXPECT_EQ(seams.seen.messages[0], Q("Не удалось импортировать словарь «t.dsl».\nНе удалось создать папку ") +
-                                          QString::fromStdString(home.File("data/vellumar/")) + Q("."));
+                                          QString::fromStdString(home.File("data/vellumar")) + Q("."));
     EXPECT_EQ(DictionaryMenu(), QStringList{Q("Встроенный")});
 }
 
