@@ -104,7 +104,7 @@ public:
         benchmark::DoNotOptimize(definition.data());
     }
     void Damaged(std::size_t) override {}
-    bool SameWord(std::string_view, std::string_view) override { return false; }
+    std::optional<std::string> FoldedWord(std::string_view) override { return std::nullopt; }
     std::size_t entries = 0;
 };
 

@@ -7,12 +7,13 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
-#include <filesystem>
 #include <new>
 #include <thread>
 
 #include "app/AppMessages.h"
+#include "app/FileIO.h"
 #include "tools/import/ImportErrors.h"
 #include "ui/ControlNames.h"
 #include "ui/QtText.h"
@@ -24,15 +25,25 @@ namespace {
 constexpr int kSteps = 1000;
 constexpr int kPollMilliseconds = 50;
 constexpr int kDialogWidth = 380;
+constexpr int kMaxNameTries = 1000;
 
 }  // namespace
 
-std::string ImportTarget(const std::string& folder, const std::string& source) {
+std::string ImportTarget(const std::string& folder, const std::vector<std::string>& catalogueFolders,
+                         const std::string& source) {
     const std::string name = import::DefaultOutputName(source);
     const std::string stem = name.substr(0, name.size() - 4);
-    std::string path = folder + name;
-    for (int n = 2; std::filesystem::exists(path); ++n) path = folder + stem + "-" + std::to_string(n) + ".dic";
-    return path;
+    const auto taken = [&](const std::string& file) {
+        return PathMayExist(folder + file) ||
+               std::any_of(catalogueFolders.begin(), catalogueFolders.end(),
+                           [&file](const std::string& other) { return PathMayExist(other + file); });
+    };
+    std::string file = name;
+    for (int n = 2; taken(file); ++n) {
+        if (n > kMaxNameTries) return {};
+        file = stem + "-" + std::to_string(n) + ".dic";
+    }
+    return folder + file;
 }
 
 QString ImportFileFilter() {
@@ -79,8 +90,10 @@ ImportOutcome TfmImport::Run(import::ImportOptions options) {
         finished = true;
     });
 
-    // The dialog is looked after here while the import works; a cancel only
-    // asks it to stop, and the dialog waits (hidden) until it has.
+    // The dialog is looked after here while the import works. A cancel only
+    // asks it to stop, which it does at its next progress report; until then
+    // the dialog stays up and modal, or the main window would take input
+    // (a second import among it) while this one still runs.
     QEventLoop loop;
     QTimer poll;
     connect(&poll, &QTimer::timeout, &loop, [&] {
@@ -88,17 +101,26 @@ ImportOutcome TfmImport::Run(import::ImportOptions options) {
             loop.quit();
             return;
         }
-        if (wasCanceled()) return;
+        if (stop) return;
         const int now = done;
         setValue(now);
         if (now >= kSteps / 2 && lbImport->text() != packingText_) lbImport->setText(packingText_);
     });
-    connect(this, &QProgressDialog::canceled, &loop, [&stop] { stop = true; });
+    // QProgressDialog's own cancel(), which hides it, undone in the syntax it was made with.
+    disconnect(this, SIGNAL(canceled()), this, SLOT(cancel()));
+    connect(this, &QProgressDialog::canceled, &loop, [this, &stop] {
+        if (stop) return;
+        stop = true;
+        btCancel->setEnabled(false);
+        lbImport->setText(QStringLiteral("Остановка..."));
+    });
+    running_ = true;
     setValue(0);
     show();
     poll.start(kPollMilliseconds);
     loop.exec();
     worker.join();
+    running_ = false;
     hide();
 
     if (failure) {
@@ -116,6 +138,11 @@ ImportOutcome TfmImport::Run(import::ImportOptions options) {
         }
     }
     return outcome;
+}
+
+void TfmImport::reject() {
+    if (running_) Q_EMIT canceled();
+    else QProgressDialog::reject();
 }
 
 QString ImportSummaryText(const import::ImportSummary& s, const QString& fileName) {

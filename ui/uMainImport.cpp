@@ -24,16 +24,21 @@ void TfmMain::mmImportClick() {
         // Beside the user's other dictionaries: the program folder of a
         // portable copy, the user's data folder of an installed one.
         const std::string folder = UserDictionaryDirectory();
-        CreateUserFolder(folder);   // a failure shows as the import's own
-        options.output = ImportTarget(folder, options.source);
+        const auto fail = [this, &sourceName](const QString& why) {
+            AppServices().message(this, QStringLiteral("Не удалось импортировать словарь «%1».\n%2").arg(sourceName, why));
+        };
+        QString shownFolder = QFile::decodeName(folder.c_str());
+        if (shownFolder.size() > 1 && shownFolder.endsWith(u'/')) shownFolder.chop(1);
+        if (!CreateUserFolder(folder)) return fail(QStringLiteral("Не удалось создать папку %1.").arg(shownFolder));
+        // A name free also in the other folders of the catalogue, where a file
+        // of the same name would hide the new one or be hidden by it.
+        options.output = ImportTarget(folder, DictionaryDirectories(), options.source);
+        if (options.output.empty())
+            return fail(QStringLiteral("Не удалось подобрать свободное имя файла в папке %1.").arg(shownFolder));
         TfmImport progress(this, sourceName);
         const ImportOutcome outcome = progress.Run(options);
         if (outcome.cancelled) return;
-        if (!outcome.summary) {
-            AppServices().message(this, QStringLiteral("Не удалось импортировать словарь «%1».\n%2")
-                                            .arg(sourceName, outcome.failure));
-            return;
-        }
+        if (!outcome.summary) return fail(outcome.failure);
         RescanDictionaryMenu();
         AppServices().message(this, ImportSummaryText(*outcome.summary,
                                                       QFileInfo(QFile::decodeName(options.output.c_str())).fileName()));

@@ -6,6 +6,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vellumar;
     fuzz::WriteSections(data, size, {"x.index", "x.dict"});
-    fuzz::ReadAndPack(import::ReadDictd, fuzz::FuzzFolder() + "x.index");
+    fuzz::ImportOrRead(import::ReadDictd, fuzz::FuzzFolder() + "x.index");
     return 0;
 }

@@ -5,6 +5,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vellumar;
     fuzz::WriteSections(data, size, {"x.dsl"});
-    fuzz::ReadAndPack(import::ReadDsl, fuzz::FuzzFolder() + "x.dsl");
+    fuzz::ImportOrRead(import::ReadDsl, fuzz::FuzzFolder() + "x.dsl");
     return 0;
 }

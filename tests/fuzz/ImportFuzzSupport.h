@@ -1,12 +1,15 @@
 #pragma once
 // Shared by the import fuzzers: arbitrary bytes become the files of one source
-// (cut at kSectionMark into the files a format has), which are read and packed
-// in memory. Reading must end normally or with one of the system's exceptions,
+// (cut at kSectionMark into the files a format has), which are imported as a
+// user imports them, or read and packed in memory where no format is told
+// from them. Either must end normally or with one of the system's exceptions,
 // never crash, hang or run out of memory.
 
 #include "engine/Exception.h"
 #include "tools/import/Cp1251Encoder.h"
 #include "tools/import/EntryBuilder.h"
+#include "tools/import/ImportDictionary.h"
+#include "tools/import/ImportErrors.h"
 #include "tools/import/SourceReaders.h"
 #include "tools/pack/ArchiveWriter.h"
 #include "tools/pack/DictionaryPacker.h"
@@ -74,6 +77,24 @@ inline void ReadAndPack(void (*read)(const std::string&, import::ReadContext&), 
         collector.WriteTo(writer, title.empty() ? std::string("T") : title);
     } catch (const Exception&) {
     }
+}
+
+// Imports the source through the whole import (the format told from the
+// content, the sniffing, the bounds, the file written into the scratch folder);
+// a source of no known format goes to `read` directly instead.
+inline void ImportOrRead(void (*read)(const std::string&, import::ReadContext&), const std::string& path) {
+    import::ImportOptions options;
+    options.source = path;
+    options.output = FuzzFolder() + "out.dic";
+    options.method = MethodNON;
+    try {
+        import::ImportDictionary(options);
+        return;
+    } catch (const import::EUnknownSourceFormat&) {
+    } catch (const Exception&) {
+        return;
+    }
+    ReadAndPack(read, path);
 }
 
 }  // namespace vellumar::fuzz

@@ -6,6 +6,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vellumar;
     fuzz::WriteSections(data, size, {"x.ifo", "x.idx", "x.dict", "x.syn"});
-    fuzz::ReadAndPack(import::ReadStarDict, fuzz::FuzzFolder() + "x.ifo");
+    fuzz::ImportOrRead(import::ReadStarDict, fuzz::FuzzFolder() + "x.ifo");
     return 0;
 }

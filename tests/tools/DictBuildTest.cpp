@@ -83,5 +83,17 @@ TEST(DictionaryCollector, SortsByAlphabetAndCountsWhatItSkips) {
     EXPECT_TRUE(pack::DictionaryLess(W("кот"), W("кота")));
 }
 
+// A collector fails at the line that passes a bound, duplicates counted until
+// they are dropped, not once it holds everything.
+TEST(DictionaryCollector, FailsAtTheLineThatPassesABound) {
+    pack::DictionaryCollector member(pack::CollectorLimits{.memberBytes = 10});
+    member.Add(W("кот"));
+    member.Add(W("кот"));   // "кот\r\n" twice: the member's 10 bytes
+    member.Add(W("слон"));  // another member
+    EXPECT_THROW(member.Add(W("кит")), Exception);
+    pack::DictionaryCollector held(pack::CollectorLimits{.heldBytes = 1000});
+    EXPECT_THROW(for (int i = 0; i < 1000; ++i) held.Add(W("кот")), Exception);
+}
+
 }  // namespace
 }  // namespace vellumar

@@ -220,6 +220,12 @@ TEST(ImportCli, DamagedSourcesEndInOneLineAndLeaveNoFile) {
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     EXPECT_NE(r.err.find("give a DSL file (.dsl, .dsl.dz), a StarDict .ifo or a dictd .index"), std::string::npos);
+    // The format is told from the beginning alone: a text without line breaks
+    // is not expanded on to the damage further in.
+    const std::string cut = "head -c 20000000 /dev/zero | tr '\\0' x | gzip | head -c 10000 > ";
+    ASSERT_EQ(RunCommand(cut + Quote(dir.File("x.dsl.dz"))), 0);
+    r = Cli(dir, "import " + Quote(dir.File("x.dsl.dz")) + " " + Quote(dir.File("cut.dic")));
+    EXPECT_EQ(r.exitCode, 2) << r.err;
     EXPECT_FALSE(std::filesystem::exists(dir.File("cut.dic")));
     EXPECT_FALSE(std::filesystem::exists(dir.File("cut.dic.part")));
 }

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressDialog>
@@ -107,6 +108,11 @@ TEST_F(ImportDictionary, CancelLeavesTheFolderAndTheMenuAsTheyWere) {
         EXPECT_EQ(cancel->text(), Q("Отмена"));
         QTest::mouseClick(cancel, Qt::LeftButton);
         clicked = true;
+        // The dialog stays, modal, until the import has stopped.
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(QApplication::activeModalWidget(), dialog);
+        EXPECT_FALSE(cancel->isEnabled());
+        EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("lbImport"))->text(), Q("Остановка..."));
     });
     watch.start(5);
     ClickImport();

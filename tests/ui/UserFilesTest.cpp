@@ -97,18 +97,32 @@ TEST_P(UserFiles, ASettingAWordAndTheNotesGoToTheUserFoldersAndComeBack) {
     EXPECT_EQ(ui::fmAbout->edSettings->text(), QStringLiteral("~/config/vellumar/"));
 }
 
+// The program folder's file of the same name stays in the menu: the imported
+// one takes a name of its own.
 TEST_P(UserFiles, AnImportedDictionaryGoesToTheUserDataFolder) {
     Open();
     const std::vector<std::string> programFolder = Tree(folder.dir.Path());
+    home.Write("bundled.dsl", "#NAME \"Толковый\"\nкит\n\tморской зверь\n");
+    seams.seen.fileAnswer = QString::fromStdString(home.File("bundled.dsl"));
+    w().mmImport->trigger();
+    EXPECT_TRUE(fs::is_regular_file(home.Path() / "data/vellumar/bundled-2.dic"));
+    EXPECT_EQ(fs::status(home.Path() / "data/vellumar").permissions(), fs::perms::owner_all);
+    EXPECT_EQ(Tree(folder.dir.Path()), programFolder);
+    EXPECT_EQ(DictionaryMenu(), (QStringList{Q("Встроенный"), Q("Толковый")}));
+    SearchGrid("К Т");
+    EXPECT_EQ(Listed(), (Lines{"китМорской зверь", "котЗверь"}));
+}
+
+TEST_P(UserFiles, AUserFolderThatCantBeMadeIsOneMessageBeforeTheImport) {
+    home.Write("data", "");   // a file where the folder would go
+    Open();
     home.Write("t.dsl", "#NAME \"Толковый\"\nкит\n\tморской зверь\n");
     seams.seen.fileAnswer = QString::fromStdString(home.File("t.dsl"));
     w().mmImport->trigger();
-    EXPECT_TRUE(fs::is_regular_file(home.Path() / "data/vellumar/t.dic"));
-    EXPECT_EQ(fs::status(home.Path() / "data/vellumar").permissions(), fs::perms::owner_all);
-    EXPECT_EQ(Tree(folder.dir.Path()), programFolder);
-    EXPECT_EQ(DictionaryMenu(), (QStringList{Q("Толковый"), Q("Встроенный")}));
-    SearchGrid("К Т");
-    EXPECT_EQ(Listed(), (Lines{"китМорской зверь", "котЗверь"}));
+    ASSERT_EQ(seams.seen.messages.size(), 1u);
+    EXPECT_EQ(seams.seen.messages[0], Q("Не удалось импортировать словарь «t.dsl».\nНе удалось создать папку ") +
+                                          QString::fromStdString(home.File("data/vellumar")) + Q("."));
+    EXPECT_EQ(DictionaryMenu(), QStringList{Q("Встроенный")});
 }
 
 INSTANTIATE_TEST_SUITE_P(InstalledAndReadOnlyPortable, UserFiles, ::testing::Bool());

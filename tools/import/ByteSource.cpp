@@ -16,36 +16,23 @@ constexpr unsigned char kGzipMagic[2] = {0x1F, 0x8B};
 
 }  // namespace
 
-ByteSource::ByteSource(const std::string& path, std::uint64_t limit) : path_(path), limit_(limit) {
-    file_ = std::fopen(path.c_str(), "rb");
+ByteSource::ByteSource(const std::string& path, std::uint64_t limit)
+    : path_(path), file_(std::fopen(path.c_str(), "rb")), limit_(limit) {
     struct stat info {};
-    if (!file_ || ::fstat(::fileno(file_), &info) != 0 || S_ISDIR(info.st_mode)) {
-        if (file_) std::fclose(file_);
-        file_ = nullptr;
-        throw EFOpenError(path);
-    }
+    if (!file_ || ::fstat(::fileno(file_.get()), &info) != 0 || S_ISDIR(info.st_mode)) throw EFOpenError(path);
     fileSize_ = static_cast<std::uint64_t>(info.st_size);
     input_ = std::make_unique_for_overwrite<unsigned char[]>(kInputChunk);
-    try {
-        FillInput();
-    } catch (...) {
-        std::fclose(file_);
-        throw;
-    }
+    FillInput();
     gzip_ = inputSize_ >= 2 && std::memcmp(input_.get(), kGzipMagic, 2) == 0;
     if (!gzip_) return;
     // 16 + MAX_WBITS: a gzip wrapper, whose extra field (dictzip's chunk table) zlib skips.
-    if (inflateInit2(&zs_, 16 + MAX_WBITS) != Z_OK) {
-        std::fclose(file_);
-        throw EImportError(path + ": cannot start the gzip expansion");
-    }
+    if (inflateInit2(&zs_, 16 + MAX_WBITS) != Z_OK) throw EImportError(path + ": cannot start the gzip expansion");
     zs_.next_in = input_.get();
     zs_.avail_in = static_cast<uInt>(inputSize_);
 }
 
 ByteSource::~ByteSource() {
     if (gzip_) inflateEnd(&zs_);
-    if (file_) std::fclose(file_);
 }
 
 void ByteSource::Fail(const std::string& what) const { throw EImportError(path_ + ": " + what); }
@@ -57,9 +44,9 @@ bool ByteSource::FillInput() {
     if (kept > 0) std::memmove(input_.get(), zs_.next_in, kept);
     std::size_t got = 0;
     if (!fileEnded_) {
-        got = std::fread(input_.get() + kept, 1, kInputChunk - kept, file_);
+        got = std::fread(input_.get() + kept, 1, kInputChunk - kept, file_.get());
         if (got < kInputChunk - kept) {
-            if (std::ferror(file_)) Fail("read error");
+            if (std::ferror(file_.get())) Fail("read error");
             fileEnded_ = true;
         }
     }
@@ -87,9 +74,9 @@ std::size_t ByteSource::ReadFile(char* data, std::size_t size) {
     if (done > 0) std::memcpy(data, input_.get() + inputPos_, done);
     inputPos_ += done;
     if (done == size || fileEnded_) return done;
-    const std::size_t got = std::fread(data + done, 1, size - done, file_);
+    const std::size_t got = std::fread(data + done, 1, size - done, file_.get());
     if (got < size - done) {
-        if (std::ferror(file_)) Fail("read error");
+        if (std::ferror(file_.get())) Fail("read error");
         fileEnded_ = true;
     }
     fileOffset_ += got;

@@ -4,10 +4,11 @@
 // read; the expanded bytes are bounded, so a stream that never ends stops at
 // the bound with an error.
 
+#include "app/FileIO.h"
+
 #include <zlib.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -30,7 +31,6 @@ public:
     std::string ReadAll();
 
     bool Compressed() const { return gzip_; }
-    const std::string& Path() const { return path_; }
     // How far the file itself has been read, for progress.
     std::uint64_t FileOffset() const { return fileOffset_; }
     std::uint64_t FileSize() const { return fileSize_; }
@@ -45,7 +45,7 @@ private:
     [[noreturn]] void Fail(const std::string& what) const;
 
     std::string path_;
-    std::FILE* file_ = nullptr;
+    File file_;
     std::uint64_t limit_;
     std::uint64_t produced_ = 0;
     std::uint64_t fileOffset_ = 0;

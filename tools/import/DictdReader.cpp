@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace vellumar::import {
@@ -102,19 +103,23 @@ std::string ShortName(std::string_view text) {
 // Such a line shows the headword as written, where the index may have lost
 // its case and signs (dictfmt keeps only letters and digits without
 // --allchars): then the line's spelling is the headword.
+// Each headword and each line is folded once: an entry may have thousands.
 std::string_view TakeHeadwordLines(std::string_view text, std::vector<std::string_view>& headwords,
                                    EntrySink& entries) {
-    std::vector<bool> matched(headwords.size(), false);
+    // The headwords not yet matched by folded spelling, the first in order last.
+    std::unordered_map<std::string, std::vector<std::size_t>> unmatched;
+    for (std::size_t k = headwords.size(); k-- > 0;)
+        if (std::optional<std::string> folded = entries.FoldedWord(headwords[k]))
+            unmatched[std::move(*folded)].push_back(k);
     for (;;) {
         std::string_view rest = text;
         const std::string_view line = TrimLine(TakeLine(rest));
-        bool found = false;
-        for (std::size_t k = 0; k < headwords.size() && !found && !line.empty(); ++k) {
-            if (matched[k] || !entries.SameWord(line, headwords[k])) continue;
-            headwords[k] = line;
-            matched[k] = found = true;
-        }
-        if (!found) return text;
+        if (line.empty()) return text;
+        const std::optional<std::string> folded = entries.FoldedWord(line);
+        const auto found = folded ? unmatched.find(*folded) : unmatched.end();
+        if (found == unmatched.end() || found->second.empty()) return text;
+        headwords[found->second.back()] = line;
+        found->second.pop_back();
         text = rest;
     }
 }

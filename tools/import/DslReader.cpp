@@ -8,6 +8,7 @@
 #include "tools/import/SourceReaders.h"
 #include "tools/import/TextLines.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace vellumar::import {
@@ -118,12 +119,15 @@ void DslCards::Emit(Card& card) {
 
 }  // namespace
 
-bool StartsLikeDsl(const std::string& path) {
-    ByteSource source(path, kMaxStreamBytes);
-    TextLines lines(source);
-    std::string line;
+bool StartsLikeDsl(std::string_view head) {
+    const std::string text = DecodeTextHead(std::string(head));
+    std::string_view rest = text;
     bool inComment = false;
-    for (int read = 0; read < kMaxLinesBeforeHeader && lines.Next(line); ++read) {
+    for (int read = 0; read < kMaxLinesBeforeHeader && !rest.empty(); ++read) {
+        const std::size_t end = std::min(rest.find('\n'), rest.size());
+        std::string line(rest.substr(0, end));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         RemoveDslComments(line, inComment);
         const std::string_view text = TrimLeft(line);
         if (text.empty()) continue;

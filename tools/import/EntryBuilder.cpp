@@ -62,11 +62,14 @@ void CutDefinition(std::string& line, std::size_t wordLength) {
 
 void DefinitionLines::Add(std::string_view line, bool keepMarks) {
     line = Trim(line);
-    if (line.empty() || text_.size() >= kMaxDefinitionSourceBytes) return;
+    if (line.empty()) return;
+    std::string_view separator;
     if (!text_.empty()) {
         const char last = text_.back();
-        text_ += last == ',' || last == ';' || last == ':' ? " " : "; ";
+        separator = last == ',' || last == ';' || last == ':' ? " " : "; ";
     }
+    if (text_.size() + separator.size() >= kMaxDefinitionSourceBytes) return;
+    text_ += separator;
     const std::size_t start = text_.size();
     text_ += line.substr(0, Utf8CutPoint(line, kMaxDefinitionSourceBytes - start));
     for (std::size_t i = start; i < text_.size(); ++i) {
@@ -124,6 +127,16 @@ void EntryBuilder::Add(std::span<const std::string_view> headwords, std::string_
         else Count(verdict);
     }
     if (accepted.empty()) return;
+    // A headword repeated in one entry gives the same line again: the
+    // collector would hold each copy until it drops duplicates at the end.
+    if (accepted.size() > 1) {
+        std::sort(accepted.begin(), accepted.end(),
+                  [](const Accepted& a, const Accepted& b) { return a.shown < b.shown; });
+        const auto repeated = std::unique(accepted.begin(), accepted.end(),
+                                          [](const Accepted& a, const Accepted& b) { return a.shown == b.shown; });
+        summary_.duplicates += static_cast<std::size_t>(accepted.end() - repeated);
+        accepted.erase(repeated, accepted.end());
+    }
 
     std::string body;
     if (encoder_.Append(definition, body, Cp1251Encoder::Mode::Lenient) == Cp1251Encoder::Result::Invalid) {
@@ -156,20 +169,17 @@ void EntryBuilder::Damaged(std::size_t headwords) {
     summary_.damaged += headwords;
 }
 
-bool EntryBuilder::SameWord(std::string_view a, std::string_view b) {
-    std::string folded[2];
-    const std::string_view texts[2] = {a, b};
-    for (int k = 0; k < 2; ++k) {
-        std::string cp1251;
-        if (encoder_.Append(texts[k], cp1251, Cp1251Encoder::Mode::Exact) != Cp1251Encoder::Result::Converted)
-            return false;
-        for (char c : cp1251) {
-            const bool digit = c >= '0' && c <= '9';
-            const bool latin = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-            if (digit || latin || IsRussianLetter(c)) folded[k] += LowerChar(c);
-        }
+std::optional<std::string> EntryBuilder::FoldedWord(std::string_view text) {
+    std::string cp1251;
+    if (encoder_.Append(text, cp1251, Cp1251Encoder::Mode::Exact) != Cp1251Encoder::Result::Converted)
+        return std::nullopt;
+    std::string folded;
+    for (char c : cp1251) {
+        const bool digit = c >= '0' && c <= '9';
+        const bool latin = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (digit || latin || IsRussianLetter(c)) folded += LowerChar(c);
     }
-    return folded[0] == folded[1];
+    return folded;
 }
 
 std::string EntryBuilder::Title(std::string_view utf8) {

@@ -9,6 +9,7 @@
 #include "tools/import/ImportDictionary.h"
 #include "tools/pack/DictionaryPacker.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,7 +29,6 @@ public:
     // Each line of a text (LF or CR LF) as by Add.
     void AddText(std::string_view text);
     const std::string& Text() const { return text_; }
-    bool Empty() const { return text_.empty(); }
     void Clear() { text_.clear(); }
 
 private:
@@ -43,9 +43,10 @@ public:
     virtual void Add(std::span<const std::string_view> headwords, std::string_view definition) = 0;
     // Headwords whose entry can't be read (its data lies outside the file).
     virtual void Damaged(std::size_t headwords) = 0;
-    // The same word, ignoring case and what is no letter or digit (as index
-    // makers strip it): false when either is not text that cp1251 can hold.
-    virtual bool SameWord(std::string_view a, std::string_view b) = 0;
+    // A word as spellings are compared: lower-cased, without what is no letter
+    // or digit (as index makers strip it); nothing when it is not text that
+    // cp1251 can hold.
+    virtual std::optional<std::string> FoldedWord(std::string_view text) = 0;
 };
 
 class EntryBuilder : public EntrySink {
@@ -55,7 +56,7 @@ public:
 
     void Add(std::span<const std::string_view> headwords, std::string_view definition) override;
     void Damaged(std::size_t headwords) override;
-    bool SameWord(std::string_view a, std::string_view b) override;
+    std::optional<std::string> FoldedWord(std::string_view text) override;
 
     // A title as one cp1251 line; empty when nothing of it is left.
     std::string Title(std::string_view utf8);

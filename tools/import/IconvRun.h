@@ -22,8 +22,12 @@ inline std::size_t IconvRun(iconv_t cd, std::string_view in, std::string& out) {
         char* dst = buffer;
         std::size_t dstLeft = sizeof buffer;
         const std::size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+        const int error = errno;  // before the append, whose allocation may change it
         out.append(buffer, static_cast<std::size_t>(dst - buffer));
-        if (r == static_cast<std::size_t>(-1) && errno != E2BIG) break;
+        if (r == static_cast<std::size_t>(-1) && error != E2BIG) {
+            errno = error;  // the callers tell a bad sequence from a cut-off one by it
+            break;
+        }
     }
     return in.size() - srcLeft;
 }

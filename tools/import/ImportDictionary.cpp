@@ -1,6 +1,5 @@
 #include "tools/import/ImportDictionary.h"
 
-#include "archive/Archive.h"
 #include "engine/Cp1251Literal.h"
 #include "tools/import/Cp1251Encoder.h"
 #include "tools/import/EntryBuilder.h"
@@ -16,7 +15,8 @@ namespace {
 
 // The share of the progress that reading takes; packing takes the rest.
 constexpr double kReadShare = 0.5;
-constexpr std::size_t kHeadBytes = 4096;
+// The beginning that tells a source's format, and a text's encoding.
+constexpr std::size_t kHeadBytes = 16 << 10;
 constexpr std::string_view kFallbackTitle = Cp1251<"Импортированный словарь">;
 
 std::string FileName(const std::string& path) {
@@ -25,7 +25,7 @@ std::string FileName(const std::string& path) {
 }
 
 std::string Head(const std::string& path) {
-    ByteSource source(path, kMaxStreamBytes);
+    ByteSource source(path, kHeadBytes);
     std::string head(kHeadBytes, '\0');
     std::size_t got = 0;
     while (got < head.size()) {
@@ -35,16 +35,6 @@ std::string Head(const std::string& path) {
     }
     head.resize(got);
     return head;
-}
-
-// The reader of the archive refuses a member that expands beyond its limit:
-// a dictionary it could not read is not written.
-void CheckMemberSizes(const pack::DictionaryCollector& collector) {
-    for (int length = pack::MinWordLength; length <= pack::MaxWordLength; ++length) {
-        if (collector.MemberSize(length) > static_cast<std::uint64_t>(DefaultMaxExpandedSize))
-            throw EImportError("too large: the words of " + std::to_string(length) + " letters take more than " +
-                               std::to_string(DefaultMaxExpandedSize >> 20) + " MiB, more than a dictionary may hold");
-    }
 }
 
 }  // namespace
@@ -62,7 +52,7 @@ std::optional<SourceFormat> DetectSourceFormat(const std::string& path) {
     const std::string head = Head(path);
     if (StartsLikeStarDictIfo(head)) return SourceFormat::StarDict;
     if (StartsLikeDictdIndex(head)) return SourceFormat::Dictd;
-    if (StartsLikeDsl(path)) return SourceFormat::Dsl;
+    if (StartsLikeDsl(head)) return SourceFormat::Dsl;
     return std::nullopt;
 }
 
@@ -111,15 +101,16 @@ ImportSummary ImportDictionary(const ImportOptions& options) {
 
     collector.Finish();
     report(kReadShare);
-    CheckMemberSizes(collector);
     pack::ArchiveWriter writer(options.method);
     collector.WriteTo(writer, summary.title, [&report](std::size_t done, std::size_t total) {
         report(kReadShare + (1 - kReadShare) * static_cast<double>(done) / static_cast<double>(total));
     });
+    // A cancel that came while the last member was packed still leaves nothing.
+    if (options.cancelled && options.cancelled()) throw EImportCancelled();
     writer.WriteFile(options.output);
 
     summary.written = collector.Summary().packed;
-    summary.duplicates = collector.Summary().duplicates;
+    summary.duplicates += collector.Summary().duplicates;
     summary.droppedCharacters = encoder.Dropped();
     return summary;
 }

@@ -32,7 +32,8 @@ struct ImportOptions {
     MethodIndex method = MethodLH5;
     // The share done, 0 to 1, now and then while the import runs.
     std::function<void(double done)> progress;
-    // Polled as often as progress is reported; true stops the import.
+    // Polled as often as progress is reported and once more before the file
+    // is written; true stops the import.
     std::function<bool()> cancelled;
 };
 

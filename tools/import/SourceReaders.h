@@ -21,9 +21,10 @@ struct ReadContext {
 // Reports the share of `source`'s file read after each of its reads.
 void ReportProgressOf(ByteSource& source, ReadContext& context);
 
-// Whether a source's beginning shows its format: a DSL header line ("#NAME"
-// and the like) as the first text, the .ifo's first line, an index line.
-bool StartsLikeDsl(const std::string& path);
+// Whether a source's beginning (expanded, not decoded) shows its format: a DSL
+// header line ("#NAME" and the like) as the first text, the .ifo's first
+// line, an index line.
+bool StartsLikeDsl(std::string_view head);
 bool StartsLikeStarDictIfo(std::string_view head);
 bool StartsLikeDictdIndex(std::string_view head);
 

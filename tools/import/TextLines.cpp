@@ -48,7 +48,46 @@ const char* IconvName(TextEncoding encoding) {
 
 void AppendReplacement(std::string& text) { AppendUtf8(text, kReplacementCharacter); }
 
+// The decoder for `encoding`; none for UTF-8, which needs none.
+iconv_t OpenDecoder(TextEncoding encoding) {
+    const char* name = IconvName(encoding);
+    if (!name) return kNoDescriptor;
+    const iconv_t decoder = iconv_open("UTF-8", name);
+    if (decoder == kNoDescriptor) throw EImportError(std::string("iconv cannot convert ") + name + " to UTF-8");
+    return decoder;
+}
+
+// Decodes `raw` onto `text` and returns how much of it was taken. A unit that
+// is not valid (a lone surrogate, cp1251's unused byte) becomes U+FFFD; so
+// does a character that the end of the source cuts off, where `atEnd` says
+// that it ends; before that, the rest of the character comes with the next read.
+std::size_t DecodeUnits(iconv_t decoder, TextEncoding encoding, std::string_view raw, bool atEnd, std::string& text) {
+    const std::size_t unit = encoding == TextEncoding::Cp1251 ? 1 : 2;
+    std::size_t pos = 0;
+    while ((pos += IconvRun(decoder, raw.substr(pos), text)) < raw.size()) {
+        const bool cutOff = errno == EINVAL;
+        if (cutOff && !atEnd) break;
+        AppendReplacement(text);
+        pos += cutOff ? raw.size() - pos : std::min(unit, raw.size() - pos);
+    }
+    return pos;
+}
+
+struct DecoderCloser {
+    void operator()(void* decoder) const { iconv_close(static_cast<iconv_t>(decoder)); }
+};
+
 }  // namespace
+
+std::string DecodeTextHead(std::string head) {
+    const TextEncoding encoding = TellEncoding(head);
+    const iconv_t decoder = OpenDecoder(encoding);
+    if (decoder == kNoDescriptor) return head;
+    const std::unique_ptr<void, DecoderCloser> closer(decoder);
+    std::string text;
+    DecodeUnits(decoder, encoding, head, false, text);
+    return text;
+}
 
 TextLines::TextLines(ByteSource& source)
     : source_(source), decoder_(kNoDescriptor), chunk_(std::make_unique_for_overwrite<char[]>(kReadChunk)) {
@@ -61,10 +100,7 @@ TextLines::TextLines(ByteSource& source)
         raw_.append(chunk_.get(), n);
     }
     encoding_ = TellEncoding(raw_);
-    if (const char* name = IconvName(encoding_)) {
-        decoder_ = iconv_open("UTF-8", name);
-        if (decoder_ == kNoDescriptor) throw EImportError(std::string("iconv cannot convert ") + name + " to UTF-8");
-    }
+    decoder_ = OpenDecoder(encoding_);
 }
 
 TextLines::~TextLines() {
@@ -84,23 +120,9 @@ bool TextLines::Decode() {
         text_ += raw_;
         raw_.clear();
     } else {
-        DecodeRaw(sourceEnded_);
+        raw_.erase(0, DecodeUnits(decoder_, encoding_, raw_, sourceEnded_, text_));
     }
     return true;
-}
-
-// A unit that is not valid (a lone surrogate, cp1251's unused byte) becomes
-// U+FFFD; so does a character that the end of the source cuts off.
-void TextLines::DecodeRaw(bool atEnd) {
-    const std::size_t unit = encoding_ == TextEncoding::Cp1251 ? 1 : 2;
-    std::size_t pos = 0;
-    while ((pos += IconvRun(decoder_, std::string_view(raw_).substr(pos), text_)) < raw_.size()) {
-        const bool cutOff = errno == EINVAL;
-        if (cutOff && !atEnd) break;  // the rest of a character comes with the next read
-        AppendReplacement(text_);
-        pos += cutOff ? raw_.size() - pos : std::min(unit, raw_.size() - pos);
-    }
-    raw_.erase(0, pos);
 }
 
 bool TextLines::Next(std::string& line) {

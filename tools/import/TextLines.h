@@ -17,6 +17,10 @@ namespace vellumar::import {
 
 enum class TextEncoding { Utf8, Utf16LE, Utf16BE, Cp1251 };
 
+// The beginning of a text source as UTF-8, its encoding told as TextLines
+// tells it; a character that the end of `head` cuts off is left out.
+std::string DecodeTextHead(std::string head);
+
 class TextLines {
 public:
     // Reads the beginning of the source to tell its encoding.
@@ -25,8 +29,6 @@ public:
     TextLines(const TextLines&) = delete;
     TextLines& operator=(const TextLines&) = delete;
 
-    TextEncoding Encoding() const { return encoding_; }
-
     // The next line without its LF or CR LF; false at the end. A line longer
     // than kMaxLineBytes keeps its first kMaxLineBytes (whole characters).
     bool Next(std::string& line);
@@ -34,7 +36,6 @@ public:
 private:
     // Decodes more of the source into text_; false at the source's end.
     bool Decode();
-    void DecodeRaw(bool atEnd);
 
     ByteSource& source_;
     TextEncoding encoding_ = TextEncoding::Utf8;

@@ -11,6 +11,8 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+std::uint64_t HeldBytes(const std::string& line) { return line.size() + sizeof(std::string); }
+
 // Bytes that compare as the alphabet order: the word's letters as their places
 // (1..33), a zero byte, then the definition as it is.
 std::string SortKey(std::string_view line) {
@@ -50,6 +52,16 @@ DictionaryCollector::LineResult DictionaryCollector::Add(std::string_view line) 
         ++summary_.tooLong;
         return LineResult::TooLong;
     }
+    const std::uint64_t member = memberBytes_[length] + normal.size() + MemberLineBreak.size();
+    if (member > limits_.memberBytes)
+        throw Exception("too large: the words of " + std::to_string(length) + " letters take more than " +
+                        std::to_string(limits_.memberBytes >> 20) + " MiB, more than a dictionary may hold");
+    const std::uint64_t held = heldBytes_ + HeldBytes(normal);
+    if (held > limits_.heldBytes)
+        throw Exception("too large: the lines take more than " + std::to_string(limits_.heldBytes >> 20) +
+                        " MiB of memory, more than a dictionary may hold");
+    memberBytes_[length] = member;
+    heldBytes_ = held;
     byLength_[length].push_back(std::move(normal));
     return LineResult::Added;
 }
@@ -58,6 +70,7 @@ void DictionaryCollector::Finish() {
     if (finished_) return;
     summary_.duplicates = 0;
     summary_.packed = 0;
+    heldBytes_ = 0;
     for (int length = MinWordLength; length <= MaxWordLength; ++length) {
         std::vector<std::string>& lines = byLength_[length];
         std::vector<std::pair<std::string, std::string>> keyed;
@@ -72,6 +85,8 @@ void DictionaryCollector::Finish() {
         summary_.duplicates += keyed.size() - lines.size();
         summary_.perLength[length] = lines.size();
         summary_.packed += lines.size();
+        memberBytes_[length] = MemberSize(length);
+        for (const std::string& line : lines) heldBytes_ += HeldBytes(line);
     }
     finished_ = true;
 }

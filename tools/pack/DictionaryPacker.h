@@ -5,11 +5,13 @@
 // holds the title.
 
 #include "app/Catalogue.h"
+#include "archive/Archive.h"
 #include "archive/ArchiveFormat.h"
 #include "tools/pack/ArchiveWriter.h"
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -43,11 +45,23 @@ struct PackSummary {
     std::size_t Skipped() const { return noWord + tooShort + tooLong; }
 };
 
+// Bounds on the lines a collector holds, duplicates included until Finish
+// drops them: a source of endless lines fails at the line that passes one.
+struct CollectorLimits {
+    // The bytes of one member, line breaks included: the reader refuses more.
+    std::uint64_t memberBytes = static_cast<std::uint64_t>(DefaultMaxExpandedSize);
+    // The memory of all lines, each counted with its string's own size.
+    std::uint64_t heldBytes = std::uint64_t{1} << 30;
+};
+
 class DictionaryCollector {
 public:
     enum class LineResult { Added, Empty, NoWord, TooShort, TooLong };
 
-    // Leading and trailing blanks and tabs are dropped, then the line is normalised.
+    explicit DictionaryCollector(CollectorLimits limits = {}) : limits_(limits) {}
+
+    // Leading and trailing blanks and tabs are dropped, then the line is
+    // normalised. Throws when the line would take a bound of the limits.
     LineResult Add(std::string_view line);
 
     // Sorts every length and drops duplicates; completes the summary's counts.
@@ -68,6 +82,9 @@ public:
 
 private:
     std::array<std::vector<std::string>, MaxWordLength + 1> byLength_;
+    CollectorLimits limits_;
+    std::array<std::uint64_t, MaxWordLength + 1> memberBytes_{};
+    std::uint64_t heldBytes_ = 0;
     PackSummary summary_;
     bool finished_ = false;
 };
