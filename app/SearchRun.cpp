@@ -11,6 +11,7 @@
 #include "app/LineBatches.h"
 #include "app/ResultOrder.h"
 #include "app/TextFileEncoding.h"
+#include "app/Utf8.h"
 #include "archive/Stream.h"
 #include "engine/Letters.h"
 #include "engine/Messages.h"

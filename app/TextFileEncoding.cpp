@@ -8,65 +8,12 @@
 #include <memory>
 #include <stdexcept>
 
+#include "app/Utf8.h"
 #include "engine/Cp1251Literal.h"
 
 namespace vellumar {
 
 namespace {
-
-// The length of the valid UTF-8 sequence at the start of `s` (RFC 3629: no
-// overlong forms, no surrogates, nothing above U+10FFFF); 0 when it is invalid,
-// and -1 when `s` ends before a sequence that is valid so far is complete.
-int SequenceLength(std::string_view s) {
-    const auto at = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-    const unsigned char lead = at(0);
-    if (lead < 0x80) return 1;
-    int length;
-    unsigned char low = 0x80, high = 0xBF;   // the range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    for (int i = 1; i < length; ++i) {
-        if (static_cast<std::size_t>(i) >= s.size()) return -1;
-        const unsigned char c = at(static_cast<std::size_t>(i));
-        if (i == 1 ? (c < low || c > high) : (c < 0x80 || c > 0xBF)) return 0;
-    }
-    return length;
-}
-
-// Checks `bytes`; returns how many of its last bytes begin a sequence that the
-// next piece must complete, or -1 when it holds an invalid sequence. Counts
-// bytes above 0x7F in `high`.
-int CheckPiece(std::string_view bytes, bool& high) {
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        // Plain ASCII eight bytes at a time: most text files are mostly ASCII.
-        if (bytes.size() - i >= 8) {
-            std::uint64_t word;
-            std::memcpy(&word, bytes.data() + i, 8);
-            if ((word & 0x8080808080808080ull) == 0) {
-                i += 8;
-                continue;
-            }
-        }
-        const int length = SequenceLength(bytes.substr(i));
-        if (length == 0) return -1;
-        if (length < 0) return static_cast<int>(bytes.size() - i);
-        if (length > 1) high = true;
-        i += static_cast<std::size_t>(length);
-    }
-    return 0;
-}
 
 // Letters written in two parts, a base letter and a combining mark, as some
 // systems store them: е or Е with the diaeresis, и or И with the breve.
@@ -116,22 +63,23 @@ private:
     // What stands in for the character at the start of `in` that iconv refused;
     // returns its length.
     static std::size_t Unconvertible(std::string_view in, std::string& out) {
-        const int length = SequenceLength(in);
-        if (length <= 0) {
+        char32_t code;
+        const std::size_t length = DecodeUtf8(in, 0, code);
+        if (length == 0) {
             out += '?';
             return 1;
         }
-        const std::string_view character = in.substr(0, static_cast<std::size_t>(length));
+        const std::string_view character = in.substr(0, length);
         if (character == "\xCC\x80" || character == "\xCC\x81" || character == Utf8ByteOrderMark)
-            return static_cast<std::size_t>(length);
+            return length;
         for (const Composition& c : kCompositions) {
             if (character == c.mark && !out.empty() && out.back() == c.base) {
                 out.back() = c.composed;
-                return static_cast<std::size_t>(length);
+                return length;
             }
         }
         out += '?';
-        return static_cast<std::size_t>(length);
+        return length;
     }
 
     iconv_t cd_;
@@ -139,11 +87,6 @@ private:
 };
 
 }  // namespace
-
-bool IsValidUtf8(std::string_view bytes) {
-    bool high = false;
-    return CheckPiece(bytes, high) == 0;
-}
 
 TextDecoder Utf8ToCp1251Decoder() {
     auto converter = std::make_shared<Utf8ToCp1251>();
@@ -161,7 +104,7 @@ TextDecoder TextFileDecoder() {
             std::string piece = std::move(choice->held);
             piece.append(bytes);
             bool high = false;
-            const int waiting = CheckPiece(piece, high);
+            const int waiting = CheckUtf8Piece(piece, high);
             if (waiting >= 0 && !high && !last) {
                 // ASCII so far: the same in both encodings.
                 out.append(piece, 0, piece.size() - static_cast<std::size_t>(waiting));

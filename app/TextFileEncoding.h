@@ -18,9 +18,6 @@ namespace vellumar {
 // file of any size is read once, and a pipe can be read at all.
 TextDecoder TextFileDecoder();
 
-// Whether `bytes` holds only complete, valid UTF-8 sequences.
-bool IsValidUtf8(std::string_view bytes);
-
 // A decoder for SearchFile from UTF-8 to cp1251. A sequence cut by the end of a
 // piece waits for the next one. The byte order mark and the stress marks
 // (U+0300, U+0301), which sit inside words, are dropped; е and и followed by

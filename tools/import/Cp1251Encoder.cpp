@@ -3,7 +3,7 @@
 #include "engine/Cp1251Literal.h"
 #include "tools/import/IconvRun.h"
 #include "tools/import/ImportErrors.h"
-#include "tools/import/Utf8.h"
+#include "app/Utf8.h"
 
 namespace vellumar::import {
 

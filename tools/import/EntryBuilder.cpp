@@ -3,7 +3,7 @@
 #include "engine/Cp1251Literal.h"
 #include "engine/Letters.h"
 #include "tools/import/ImportErrors.h"
-#include "tools/import/Utf8.h"
+#include "app/Utf8.h"
 
 #include <algorithm>
 #include <vector>

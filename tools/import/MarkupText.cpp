@@ -1,6 +1,6 @@
 #include "tools/import/MarkupText.h"
 
-#include "tools/import/Utf8.h"
+#include "app/Utf8.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 
 #include "tools/import/IconvRun.h"
 #include "tools/import/ImportErrors.h"
-#include "tools/import/Utf8.h"
+#include "app/Utf8.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,6 +1,9 @@
-#include "tools/import/Utf8.h"
+#include "app/Utf8.h"
 
-namespace vellumar::import {
+#include <cstdint>
+#include <cstring>
+
+namespace vellumar {
 
 std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& code) {
     const auto lead = static_cast<unsigned char>(text[pos]);
@@ -65,19 +68,29 @@ bool IsCutOffCharacter(std::string_view rest) {
 
 }  // namespace
 
-bool LooksLikeUtf8(std::string_view text) {
+int CheckUtf8Piece(std::string_view text, bool& nonAscii) {
     std::size_t pos = 0;
     char32_t code;
     while (pos < text.size()) {
+        // Plain ASCII eight bytes at a time: most texts are mostly ASCII.
+        if (text.size() - pos >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, text.data() + pos, 8);
+            if ((word & 0x8080808080808080ull) == 0) {
+                pos += 8;
+                continue;
+            }
+        }
         if (static_cast<unsigned char>(text[pos]) < 0x80) {
             ++pos;
             continue;
         }
         const std::size_t length = DecodeUtf8(text, pos, code);
-        if (length == 0) return IsCutOffCharacter(text.substr(pos));
+        if (length == 0) return IsCutOffCharacter(text.substr(pos)) ? static_cast<int>(text.size() - pos) : -1;
+        nonAscii = true;
         pos += length;
     }
-    return true;
+    return 0;
 }
 
-}  // namespace vellumar::import
+}  // namespace vellumar
