@@ -130,6 +130,10 @@ TEST_F(SearchDirTest, CliPrintsWordTabAndSpacedDefinitionsOrRawEntries) {
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(RunCli(dir, {"search", "--dir", dir.Dir(), "К.Т"}).out, r.out);
     EXPECT_EQ(RunCli(dir, {"search", "--raw", "--dir", dir.Dir(), "СОМ"}).out, W("сомРыба") + "\n");
+    // No blank left over from spacing around the joins.
+    ScratchDir other;
+    other.Write("a.dic", W("Т\r\nкотЗверь.\r\nкотРыжий\r\n"));
+    EXPECT_EQ(RunCli(other, {"search", "--dir", other.Dir(), "КОТ"}).out, "кот\tЗверь. · Рыжий\n");
 }
 
 TEST_F(SearchDirTest, CliWordAnagramAndNothingFound) {

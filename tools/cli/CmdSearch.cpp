@@ -129,14 +129,15 @@ std::string MaskFromTyped(const std::string& upper, std::string& error) {
 }
 
 // An entry as a reader wants it: the word, a tab, and its definitions spaced
-// as the definitions panel shows them (without the blank that spacing puts
-// before a leading bracket), joined by " · ".
+// as the definitions panel shows them (without the blanks that spacing puts
+// before a leading bracket or after a final sign), joined by " · ".
 std::string Readable(const std::string& entry) {
     std::string line(WordPart(entry));
     const std::vector<ShownDefinition> definitions = ShownDefinitions(entry);
     for (std::size_t i = 0; i < definitions.size(); ++i) {
         std::string_view text = definitions[i].text;
         while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+        while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
         line += i == 0 ? std::string_view("\t") : kShownSeparator;
         line += text;
     }
