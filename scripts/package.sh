@@ -12,6 +12,7 @@ export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 ldflags=$(dpkg-buildflags --get LDFLAGS)
 "$root/scripts/build.sh" "$dir" -DCMAKE_BUILD_TYPE=Release -DVELLUMAR_TESTS=OFF -DVELLUMAR_BENCH=OFF \
+  -DVELLUMAR_CLI_STATIC_ZLIB=OFF \
   "-DCMAKE_CXX_FLAGS=$cxxflags" "-DCMAKE_EXE_LINKER_FLAGS=$ldflags"
 
 cd "$root/$dir"
